@@ -1,0 +1,12 @@
+#include "partsno/PartsNoForms.h"
+
+#include "forms/Forms.h"
+#include "partsno/Ptn1.h"
+
+namespace partsno {
+
+void registerPartsNoForms() {
+    forms::Forms::registerForm("Ptn1", [] { return std::make_unique<Ptn1>(); });
+}
+
+} // namespace partsno
