@@ -1,0 +1,13 @@
+#include "tools/CatalogCommands.h"
+
+#include <ostream>
+
+namespace tools {
+
+// Placeholder until this subcommand lands.
+int convertCommand(const Arguments&, std::ostream&, std::ostream& err) {
+    err << "vexorin-catalog convert: not available in this build\n";
+    return 1;
+}
+
+} // namespace tools
