@@ -1,10 +1,192 @@
 #include "partsno/Ptn1.h"
 
+#include "catalog/DBEngine.h"
+#include "catalog/QueryText.h"
+#include "forms/CommandButton.h"
+#include "forms/Forms.h"
+#include "forms/Label.h"
+#include "forms/ListBox.h"
+#include "forms/MsgBox.h"
+#include "forms/TextBox.h"
+#include "partsno/FailureReport.h"
+#include "partsno/LineFormat.h"
+
+#include <optional>
+
 namespace partsno {
+namespace {
+
+constexpr int NumberWidth = 20;
+constexpr int Hourglass = 11;
+constexpr int DefaultPointer = 0;
+
+QString fieldText(const catalog::FieldValue& value) {
+    return QString::fromStdString(value.toText());
+}
+
+// The piece of a parts or bearing number for the current row: the trimmed value
+// in a fixed field, or blanks for an empty or Null value. A piece whose field
+// cannot be read keeps its text from the previous row.
+void numberPiece(FailureReport& report, const catalog::Recordset& rows, const char* field, QString& piece) {
+    std::optional<catalog::FieldValue> value;
+    if (report.test([&] {
+            value = rows.Fields(field);
+            return !value->isEmpty();
+        })) {
+        // After a failed emptiness test the field is read again, as the non-empty branch does.
+        report.run([&] { piece = fixedField(trimBlanks(fieldText(value ? *value : rows.Fields(field))), NumberWidth); });
+    } else {
+        piece = QString(NumberWidth, u' ');
+    }
+}
+
+// The other-make piece: the value as stored, or one blank for an empty or Null value.
+void otherMakePiece(FailureReport& report, const catalog::Recordset& rows, QString& piece) {
+    std::optional<catalog::FieldValue> value;
+    if (report.test([&] {
+            value = rows.Fields("OtherMk");
+            return !value->isEmpty();
+        })) {
+        report.run([&] { piece = fieldText(value ? *value : rows.Fields("OtherMk")); });
+    } else {
+        piece = QStringLiteral(" ");
+    }
+}
+
+} // namespace
+
+const char* const Ptn1::PartsNoDatabase = R"(C:\Vexorin\DATA\PartsNo.MDB)";
 
 void Ptn1::createControls() {
     setCaption("Parts No Search");
+    setControlBox(false);
+    setMinButton(false);
+    setMaxButton(false);
+    setKeyPreview(true);
+    setDesignedPosition(2235, 2280);
     setClientSize(3930, 1080);
+
+    // Created in tab order; Text1, the first that takes the focus, has it when the form opens.
+    auto* label1 = addControl<forms::Label>("Label1", forms::TwipsRect{120, 180, 735, 255});
+    label1->setCaption("Parts No");
+
+    addControl<forms::TextBox>("Text1", forms::TwipsRect{960, 120, 2895, 375});
+
+    auto* command2 = addControl<forms::CommandButton>("Command2", forms::TwipsRect{105, 570, 1050, 420});
+    command2->setCaption("Search");
+    command2->onClick = [this] { Search(); };
+
+    auto* command1 = addControl<forms::CommandButton>("Command1", forms::TwipsRect{1185, 570, 1050, 405});
+    command1->setCaption("Return");
+    command1->setCancel(true);
+    command1->onClick = [this] { Return(); };
+}
+
+void Ptn1::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == 13)
+        Search();
+}
+
+void Ptn1::InputCheck() {
+    if (control<forms::TextBox>("Text1").Text().isEmpty())
+        SearchAll = 1;
+}
+
+std::string Ptn1::searchStatement(const QString& typed, bool searchAll) {
+    std::string statement = "SELECT * From PartsMaster";
+    if (!searchAll)
+        statement += " WHERE PartsNo Like " + catalog::quoteText(typed.toStdString() + "*");
+    return statement;
+}
+
+QString Ptn1::bearingLine(const QString& partsPiece, const QString& bearingPiece, const QString& otherPiece) {
+    QString line;
+    line.reserve(partsPiece.size() + bearingPiece.size() + otherPiece.size() + 2);
+    line += partsPiece;
+    line += u' ';
+    line += bearingPiece;
+    line += u' ';
+    line += otherPiece;
+    return line;
+}
+
+// The search runs as a sequence of steps under a failure report: a failing step
+// shows the stage's message, has no effect, and the search goes on with the
+// next step.
+void Ptn1::Search() {
+    // The input check; Ptn1 accepts every input.
+    InputError = 0;
+    InputCheck();
+    if (InputError != 0)
+        return;
+
+    // From here on a failure shows "DataBase not Open", and once the database
+    // has opened cleanly "Table not Open".
+    FailureReport report(*this);
+    report.run([&] { setMousePointer(Hourglass); });
+    // On failure PartsDb keeps the database of an earlier search, or none.
+    report.run([&] { PartsDb = catalog::DBEngine::Workspaces(0).OpenDatabase(PartsNoDatabase); });
+    report.databaseOpened();
+    std::string statement;
+    report.run([&] {
+        statement = searchStatement(control<forms::TextBox>("Text1").Text(), SearchAll == 1);
+    });
+    report.run([&] { setMousePointer(Hourglass); });
+    // On failure PartsRs keeps the rows of an earlier search, or none.
+    report.run([&] { PartsRs = PartsDb.OpenRecordset(statement, 2); });
+    // A record count that cannot be read counts as no rows.
+    if (report.test([&] { return PartsRs.RecordCount() < 1; })) {
+        notFound(report);
+        return;
+    }
+    // BrgInfo stays hidden while it is filled.
+    forms::Form& brgInfo = forms::Forms::Default("BrgInfo");
+    report.run([&] { brgInfo.Load(); });
+    report.run([&] { PartsRs.MoveFirst(); });
+    listRows(report, brgInfo);
+    report.run([&] { brgInfo.Show(); });
+    report.run([&] { setMousePointer(DefaultPointer); });
+    // Each closing is tried on its own.
+    report.run([&] { PartsRs.Close(); });
+    report.run([&] { PartsDb.Close(); });
+    // The report is done with; BrgInfo is left the only visible form.
+    setMousePointer(DefaultPointer);
+    Hide();
+    SearchAll = 0;
+}
+
+void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
+    // The pieces live across rows: one whose field cannot be read keeps the
+    // previous row's text.
+    QString partsPiece;
+    QString bearingPiece;
+    QString otherPiece;
+    for (;;) {
+        // A recordset that fails its end-of-rows test or its move would fail
+        // them again for ever: the listing ends after that message.
+        bool atEnd = false;
+        if (!report.run([&] { atEnd = PartsRs.Eof(); }) || atEnd)
+            break;
+        numberPiece(report, PartsRs, "PartsNo", partsPiece);
+        numberPiece(report, PartsRs, "BearingNo", bearingPiece);
+        otherMakePiece(report, PartsRs, otherPiece);
+        report.run([&] {
+            brgInfo.control<forms::ListBox>("List1").AddItem(bearingLine(partsPiece, bearingPiece, otherPiece));
+        });
+        if (!report.run([&] { PartsRs.MoveNext(); }))
+            break;
+    }
+}
+
+void Ptn1::notFound(FailureReport& report) {
+    report.run([] { forms::MsgBox("Data not Found"); });
+    setMousePointer(DefaultPointer);
+    SearchAll = 0;
+}
+
+void Ptn1::Return() {
+    Unload();
+    forms::Forms::Default("Menu").Show();
 }
 
 } // namespace partsno
