@@ -1,0 +1,210 @@
+// The parts-number search on a catalogue of about a million parts numbers: from
+// the Search click to BrgInfo shown and filled, beside the catalogue query
+// alone (open, query, read the three fields of every row, close) in the same
+// run. Prints the ratio of each pair and the peak memory of each benchmark.
+//
+//     bench_partsno_search [--scale N] [benchmark flags]
+#include "PartsSample.h"
+
+#include "catalog/DBEngine.h"
+#include "forms/CommandButton.h"
+#include "forms/Forms.h"
+#include "forms/ListBox.h"
+#include "forms/TextBox.h"
+#include "partsno/PartsNoForms.h"
+#include "partsno/Ptn1.h"
+
+#include <QApplication>
+#include <QEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+struct Case {
+    std::string name; // "prefix" or "all"
+    QString typed;
+    long rows = 0;
+};
+
+// Resident set peak of the process in MiB; resetPeak() starts a new peak at
+// the current size, so each benchmark reports its own.
+double peakMiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0.0;
+}
+
+void resetPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+long queryAlone(const std::string& statement) {
+    catalog::Database db = catalog::DBEngine::Workspaces(0).OpenDatabase(partsno::Ptn1::PartsNoDatabase);
+    catalog::Recordset rows = db.OpenRecordset(statement, 2);
+    long read = 0;
+    if (rows.RecordCount() >= 1) {
+        rows.MoveFirst();
+        while (!rows.Eof()) {
+            benchmark::DoNotOptimize(rows.Fields("PartsNo"));
+            benchmark::DoNotOptimize(rows.Fields("BearingNo"));
+            benchmark::DoNotOptimize(rows.Fields("OtherMk"));
+            ++read;
+            rows.MoveNext();
+        }
+    }
+    rows.Close();
+    db.Close();
+    return read;
+}
+
+long countRows(const QString& typed) {
+    catalog::Database db = catalog::DBEngine::Workspaces(0).OpenDatabase(partsno::Ptn1::PartsNoDatabase);
+    return db.OpenRecordset(partsno::Ptn1::searchStatement(typed, typed.isEmpty()), 2).RecordCount();
+}
+
+// A beginning of a stored parts number that matches about a hundred rows:
+// the longest beginning of one that still matches at least 50.
+QString prefixOfAboutHundredRows() {
+    catalog::Database db = catalog::DBEngine::Workspaces(0).OpenDatabase(partsno::Ptn1::PartsNoDatabase);
+    catalog::Recordset rows = db.OpenRecordset("SELECT * From PartsMaster", 2);
+    for (long skip = rows.RecordCount() / 2; skip > 0 && !rows.Eof(); --skip)
+        rows.MoveNext();
+    const QString partsNo = QString::fromStdString(rows.Fields("PartsNo").toText());
+    QString best = partsNo.left(1);
+    for (qsizetype length = 1; length <= partsNo.size(); ++length) {
+        const QString prefix = partsNo.left(length);
+        if (countRows(prefix) < 50)
+            break;
+        best = prefix;
+    }
+    return best;
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void BM_QueryAlone(benchmark::State& state, const Case& c) {
+    const std::string statement = partsno::Ptn1::searchStatement(c.typed, c.typed.isEmpty());
+    resetPeak();
+    for (auto _ : state)
+        if (queryAlone(statement) != c.rows)
+            state.SkipWithError("the query read another number of rows");
+    state.counters["rows"] = double(c.rows);
+    state.counters["peak_MiB"] = peakMiB();
+}
+
+void BM_Search(benchmark::State& state, const Case& c) {
+    auto& ptn1 = forms::Forms::Default("Ptn1");
+    ptn1.Show();
+    settle();
+    resetPeak();
+    for (auto _ : state) {
+        ptn1.control<forms::TextBox>("Text1").setText(c.typed);
+        ptn1.control<forms::CommandButton>("Command2").Click();
+        // BrgInfo's first paint: the window is usable from here.
+        QCoreApplication::processEvents();
+
+        state.PauseTiming();
+        auto& brgInfo = forms::Forms::Default("BrgInfo");
+        if (!brgInfo.Visible() || brgInfo.control<forms::ListBox>("List1").ListCount() != c.rows)
+            state.SkipWithError("BrgInfo was not shown with every row");
+        if (brgInfo.IsLoaded())
+            brgInfo.control<forms::CommandButton>("Command1").Click();
+        settle();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(c.rows);
+    state.counters["peak_MiB"] = peakMiB();
+}
+
+// Prints the benchmarks as usual, then the ratio of each search to its query.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const char* name : {"prefix", "all"}) {
+            const auto query = m_times.find(std::string("QueryAlone/") + name);
+            const auto search = m_times.find(std::string("Search/") + name);
+            if (query != m_times.end() && search != m_times.end() && query->second > 0)
+                GetOutputStream() << "ratio Search/" << name << " to QueryAlone/" << name << ": "
+                                  << search->second / query->second << "\n";
+        }
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    int scale = 500;
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--scale" && i + 1 < argc)
+            scale = std::atoi(argv[++i]);
+        else if (arg.rfind("--scale=", 0) == 0)
+            scale = std::atoi(arg.c_str() + 8);
+        else
+            rest.push_back(argv[i]);
+    }
+    int restCount = int(rest.size());
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(restCount, rest.data());
+    benchmark::Initialize(&restCount, rest.data());
+
+    // The catalogue lives in a drive folder of its own for this run.
+    std::random_device random;
+    const auto driveC = std::filesystem::temp_directory_path() / ("vexorin-bench-" + std::to_string(random()));
+    setenv("VEXORIN_DRIVE_C", driveC.string().c_str(), 1);
+    int status = 0;
+    try {
+        std::cout << benchpartsno::makePartsSample(driveC / "Vexorin" / "DATA", scale, VEXORIN_BIN_DIR) << "\n";
+        partsno::registerPartsNoForms();
+
+        static std::vector<Case> cases;
+        const QString prefix = prefixOfAboutHundredRows();
+        cases.push_back({"prefix", prefix, countRows(prefix)});
+        cases.push_back({"all", QString(), countRows(QString())});
+        std::cout << "prefix \"" << prefix.toStdString() << "\": " << cases[0].rows << " rows; all: " << cases[1].rows
+                  << " rows\n";
+        for (const Case& c : cases) {
+            const int iterations = c.rows > 10000 ? 3 : 30;
+            benchmark::RegisterBenchmark(("QueryAlone/" + c.name).c_str(), BM_QueryAlone, c)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(iterations);
+            benchmark::RegisterBenchmark(("Search/" + c.name).c_str(), BM_Search, c)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(iterations);
+        }
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        benchmark::Shutdown();
+    } catch (const std::exception& error) {
+        std::cerr << "bench_partsno_search: " << error.what() << "\n";
+        status = 1;
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(driveC, ignored);
+    return status;
+}
