@@ -1,0 +1,69 @@
+#include "carlookup/PartLine.h"
+
+#include "carlookup/TextRules.h"
+
+namespace carlookup {
+namespace {
+
+constexpr int ShortNameWidth = 40;
+constexpr int LongNameWidth = 100;
+constexpr int PartsNoWidth = 15;
+constexpr int BearingNoWidth = 20;
+
+// The text of a field; empty for Null and for a field that could not be read.
+QString textOf(const std::optional<catalog::FieldValue>& field) {
+    return field && !field->isEmpty() ? QString::fromStdString(field->toText()) : QString();
+}
+
+bool isEmptyField(const std::optional<catalog::FieldValue>& field) {
+    return field && field->isEmpty();
+}
+
+// Level 1 indents the name. A Null level is no level; an unreadable one counts as level 1.
+bool isLevelOne(const std::optional<catalog::FieldValue>& level) {
+    if (!level)
+        return true;
+    if (level->isNull())
+        return false;
+    bool ok = false;
+    const double number = trimBlanks(QString::fromStdString(level->toText())).toDouble(&ok);
+    return ok && number == 1;
+}
+
+QString nameField(const PartRow& row) {
+    if (isEmptyField(row.PartsName))
+        return QString(ShortNameWidth, u' ');
+    const QString name = (isLevelOne(row.DispLevel) ? QStringLiteral("  ") : QString()) + textOf(row.PartsName);
+    // A name stored padded with blanks to 60 characters or more, whose text fits in the first 40, keeps
+    // the short form; every other name gets a line of its own.
+    if (name.mid(ShortNameWidth, 20) == QString(20, u' '))
+        return name.left(ShortNameWidth);
+    return fixedField(name, LongNameWidth);
+}
+
+// The L/R column: the marker trimmed, one blank for none, so that the later columns stay in place.
+QString leftRightText(const std::optional<catalog::FieldValue>& rl) {
+    if (isEmptyField(rl))
+        return QStringLiteral(" ");
+    const QString trimmed = trimBlanks(textOf(rl));
+    // A marker of blanks alone is no marker either.
+    return trimmed.isEmpty() && rl ? QStringLiteral(" ") : trimmed;
+}
+
+} // namespace
+
+QStringList partLineItems(const PartRow& row) {
+    const QString name = nameField(row);
+    QString data = leftRightText(row.RL);
+    data += u' ';
+    data += fixedField(textOf(row.PartsNo), PartsNoWidth);
+    data += u' ';
+    data += fixedField(textOf(row.BearingNo), BearingNoWidth);
+    data += u' ';
+    data += isEmptyField(row.OtherMk) ? QStringLiteral(" ") : textOf(row.OtherMk);
+    if (name.size() <= ShortNameWidth)
+        return {name + u' ' + data};
+    return {name, QString(ShortNameWidth + 1, u' ') + data};
+}
+
+} // namespace carlookup

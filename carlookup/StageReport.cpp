@@ -1,0 +1,23 @@
+#include "carlookup/StageReport.h"
+
+#include "forms/Form.h"
+#include "forms/MsgBox.h"
+
+namespace carlookup {
+
+void StageReport::databaseOpened() {
+    if (!m_failed)
+        m_stage = Stage::Table;
+}
+
+QString StageReport::message() const {
+    return m_stage == Stage::Database ? QStringLiteral("DataBase not Open") : QStringLiteral("Table not Open");
+}
+
+void StageReport::report() {
+    forms::MsgBox(message());
+    m_form.setMousePointer(0);
+    m_failed = true;
+}
+
+} // namespace carlookup
