@@ -5,9 +5,11 @@
 #pragma once
 
 #include "catalog/Recordset.h"
+#include "catalog/TableListing.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace catalog {
 
@@ -27,6 +29,8 @@ public:
     bool isOpen() const;
     // The file this database was opened from (after drive mapping).
     const std::string& path() const;
+    // The tables of the file with their fields and stored types, in stored order.
+    std::vector<TableListing> tables();
 
     class Impl;
     explicit Database(std::unique_ptr<Impl> impl);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -27,6 +28,10 @@ public:
     // ("2"), any other number in its shortest decimal form ("1.5"). Throws
     // CatalogError for Null: callers test isNull() or isEmpty() first.
     std::string toText() const;
+
+    // The number when the value is a whole number, or a real number; nullopt otherwise.
+    std::optional<std::int64_t> integerValue() const;
+    std::optional<double> realValue() const;
 
     bool operator==(const FieldValue&) const = default;
 
