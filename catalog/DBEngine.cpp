@@ -3,6 +3,7 @@
 #include "catalog/CatalogError.h"
 #include "catalog/DatabaseImpl.h"
 #include "catalog/DrivePath.h"
+#include "catalog/JetSource.h"
 #include "catalog/SqliteSource.h"
 
 #include <cstring>
@@ -53,7 +54,8 @@ Database Workspace::OpenDatabase(const std::string& path) {
         source = std::make_shared<SqliteSource>(mapped);
         break;
     case StoredForm::Jet:
-        cannotOpen(mapped, "reading Jet files is not available in this build yet");
+        source = std::make_shared<JetSource>(mapped);
+        break;
     }
     return Database(std::make_unique<Database::Impl>(std::move(source)));
 }

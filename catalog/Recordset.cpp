@@ -91,6 +91,11 @@ FieldValue Recordset::Impl::field(const std::string& name) const {
     fail("Fields(\"" + name + "\"): the result has no such field");
 }
 
+std::vector<std::string> Recordset::Impl::fieldNames() const {
+    requireOpen("Fields");
+    return m_names;
+}
+
 void Recordset::Impl::close() {
     requireOpen("Close");
     m_open = false;
@@ -146,6 +151,12 @@ void Recordset::Close() {
     if (!m_impl)
         nothing("Close");
     m_impl->close();
+}
+
+std::vector<std::string> Recordset::fieldNames() const {
+    if (!m_impl)
+        nothing("Fields");
+    return m_impl->fieldNames();
 }
 
 bool Recordset::isOpen() const {

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace catalog {
 
@@ -33,6 +34,8 @@ public:
     FieldValue Fields(const std::string& name) const;
     void Close();
     bool isOpen() const;
+    // The names of the result's fields, in the order of the query.
+    std::vector<std::string> fieldNames() const;
 
     class Impl;
     explicit Recordset(std::unique_ptr<Impl> impl);

@@ -29,6 +29,7 @@ public:
     FieldValue field(const std::string& name) const;
     void close();
     bool isOpen() const { return m_open && *m_databaseOpen; }
+    std::vector<std::string> fieldNames() const;
 
 private:
     void requireOpen(const char* operation) const;
