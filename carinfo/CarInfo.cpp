@@ -32,8 +32,8 @@ void CarInfo::createControls() {
     auto header = [this](const QString& name, int top) {
         auto* label = addControl<forms::Label>(name, forms::TwipsRect{120, top, 540, 165});
         label->setFont("MS Serif", 8.25);
-        label->setAutoSize(true);
         label->setCaption(name);
+        label->setAutoSize(true);
         return label;
     };
     auto heading = [this](const QString& name, int top) {

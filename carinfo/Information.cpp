@@ -13,11 +13,31 @@
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace carinfo {
 namespace {
+
+// One field of the current row, fetched once for its Null test and the reads
+// after it. When the fetch of the test failed, each read fetches again and so
+// fails again, as a step of its own.
+class RowField {
+public:
+    explicit RowField(const char* name) : m_name(name) {}
+    bool notNull() {
+        m_value = Module1::InfoRs.Fields(m_name);
+        return !m_value->isNull();
+    }
+    QString text() const {
+        return QString::fromStdString((m_value ? *m_value : Module1::InfoRs.Fields(m_name)).toText());
+    }
+
+private:
+    const char* m_name;
+    std::optional<catalog::FieldValue> m_value;
+};
 
 // One run of the Information command on the active parts list page. Every
 // action that can fail runs as a step of the failure report; a failed read
@@ -38,7 +58,6 @@ private:
     void newPage(int pageIndex);
     void writeCaption(int pageIndex);
     CarInfo& pageAt(int pageIndex) const;
-    QString fieldText(const char* field) const;
     // The group header of the current row, in m_rowHeader.
     void readRowHeader();
     // The specification line of the current row.
@@ -105,13 +124,10 @@ void InformationRun::writeCaption(int pageIndex) {
     });
 }
 
-QString InformationRun::fieldText(const char* field) const {
-    return QString::fromStdString(Module1::InfoRs.Fields(field).toText());
-}
-
-void InformationRun::readHeaderPiece(const char* field, QString& text) {
-    if (m_report.test([&] { return !Module1::InfoRs.Fields(field).isNull(); }))
-        m_report.run([&] { text = trimBlanks(fieldText(field)); });
+void InformationRun::readHeaderPiece(const char* name, QString& text) {
+    RowField field(name);
+    if (m_report.test([&] { return field.notNull(); }))
+        m_report.run([&] { text = trimBlanks(field.text()); });
     else
         text = QString(25, u' ');
 }
@@ -123,21 +139,23 @@ void InformationRun::readRowHeader() {
     m_rowHeader = groupHeader(m_carCode, m_carName, m_type);
 }
 
-void InformationRun::readColumn(const char* field, int width, QString& text) {
-    if (m_report.test([&] { return !Module1::InfoRs.Fields(field).isNull(); }))
-        m_report.run([&] { text = fixedField(fieldText(field), width); });
+void InformationRun::readColumn(const char* name, int width, QString& text) {
+    RowField field(name);
+    if (m_report.test([&] { return field.notNull(); }))
+        m_report.run([&] { text = fixedField(field.text(), width); });
     else
         text = QString(width, u' ');
 }
 
 void InformationRun::readYear() {
-    if (!m_report.test([&] { return !Module1::InfoRs.Fields("Year").isNull(); })) {
+    RowField year("Year");
+    if (!m_report.test([&] { return year.notNull(); })) {
         m_year = QString(15, u' ');
         return;
     }
     // Asked the other way round, so that a failed test takes the 25-character column.
-    const bool wide = m_report.test([&] { return !yearTakesTenCharacters(fieldText("Year")); });
-    m_report.run([&] { m_year = yearColumn(fieldText("Year"), !wide); });
+    const bool wide = m_report.test([&] { return !yearTakesTenCharacters(year.text()); });
+    m_report.run([&] { m_year = yearColumn(year.text(), !wide); });
 }
 
 QString InformationRun::readSpecLine() {
