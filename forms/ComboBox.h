@@ -29,6 +29,9 @@ public:
     std::function<void()> onClick;
 
     QComboBox* combo() const;
+
+private:
+    void runClick();
 };
 
 } // namespace forms

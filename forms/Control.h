@@ -31,7 +31,9 @@ public:
     void setTop(int twips);
     void setWidth(int twips);
     void setHeight(int twips);
+    // Position in the tab order of the form (by default the order of creation).
     void setTabIndex(int index);
+    int tabIndex() const { return m_tabIndex; }
     void SetFocus();
     // Family as the design names it ("Courier New", "MS Serif"); see forms/Fonts.h.
     void setFont(const QString& family, double points);
@@ -41,11 +43,18 @@ public:
 protected:
     Control(QWidget* widget, const QString& name, const TwipsRect& rect);
 
+    // The widget's text for screen readers and tests: the caption without its access-key marks.
+    void setAccessibleCaption(const QString& caption);
+
 private:
+    friend class Form;
+    void applyGeometry();
+
     QWidget* m_widget; // owned by the form's window
     QString m_name;
     TwipsRect m_rect;
     bool m_visible = true;
+    int m_tabIndex = -1;
 };
 
 template <class C> C& controlCast(Control& control) {

@@ -38,6 +38,7 @@ namespace forms {
 class Control;
 class CommandButton;
 class FormWindow;
+struct RuntimeState;
 
 class Form : public QObject {
     Q_OBJECT
@@ -119,10 +120,17 @@ protected:
     C* addControlIn(Control& container, const QString& name, const TwipsRect& rect, Args&&... args);
 
 private:
+    friend class Control;
     friend class FormWindow;
     friend class Runtime;
+    friend struct RuntimeState;
     void adopt(std::unique_ptr<Control> control);
     QWidget* parentFor(Control* container) const;
+    void applyWindowFlags();
+    void applyTabOrder();
+    std::vector<Control*> controlsInTabOrder() const;
+    // Raises and activates the shown window, gives the first control the focus, runs Activate.
+    void present();
 
     QString m_name;
     int m_mousePointer = 0;

@@ -26,6 +26,7 @@ public:
     std::function<void(int index)> onClick;
 
 private:
+    void runClick();
     QRadioButton* radio() const;
     int m_index;
 };
