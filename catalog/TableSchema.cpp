@@ -31,9 +31,11 @@ ColumnSchema::Affinity affinityOf(const std::string& declaredType) {
 } // namespace
 
 bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    // Without the C locale's tolower: field names are compared for every value read.
+    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](unsigned char x, unsigned char y) {
+               return x == y || fold(x) == fold(y);
+           });
 }
 
 const ColumnSchema* TableSchema::column(const std::string& wanted) const {
