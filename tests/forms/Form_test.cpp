@@ -3,6 +3,7 @@
 #include "tests/forms/FormsDriver.h"
 #include "tests/forms/TestForms.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/QtPrinters.h"
 
 #include "forms/FormError.h"
 #include "forms/MsgBox.h"
