@@ -23,7 +23,7 @@ public:
     virtual const std::string& path() const = 0;
     // The connection on which queries of table run, with the table ready
     // there, and the table's schema. Throws when the file has no such table.
-    virtual const TableSchema& table(const std::string& name, const SqliteConnection** connection) = 0;
+    virtual const TableSchema& table(const std::string& name, SqliteConnection** connection) = 0;
     virtual std::vector<TableListing> listTables() = 0;
 };
 

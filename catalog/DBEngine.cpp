@@ -51,7 +51,7 @@ Database Workspace::OpenDatabase(const std::string& path) {
     std::shared_ptr<CatalogSource> source;
     switch (storedForm(mapped)) {
     case StoredForm::Sqlite:
-        source = std::make_shared<SqliteSource>(mapped);
+        source = SqliteSource::open(mapped);
         break;
     case StoredForm::Jet:
         source = std::make_shared<JetSource>(mapped);

@@ -21,7 +21,7 @@ Recordset Database::Impl::openRecordset(const std::string& query, int type) {
         throw CatalogError("OpenRecordset on " + m_path + ": type " + std::to_string(type) +
                            " is not supported; results are dynasets (type 2)");
     const SelectQuery parsed = parseQuery(query);
-    const SqliteConnection* connection = nullptr;
+    SqliteConnection* connection = nullptr;
     const TableSchema& table = m_source->table(parsed.table, &connection);
     const SqlQuery sql = translateQuery(parsed, table, m_path);
     return Recordset(std::make_unique<Recordset::Impl>(m_source, m_open, *connection, sql, query));

@@ -83,7 +83,7 @@ std::vector<JetCopy::Column> JetCopy::readColumns(JetReaderProcess& reader) {
     return columns;
 }
 
-const TableSchema& JetCopy::table(const std::string& name, const SqliteConnection** connection) {
+const TableSchema& JetCopy::table(const std::string& name, SqliteConnection** connection) {
     const Table* wanted = nullptr;
     for (const Table& candidate : m_tables)
         if (equalsIgnoringAsciiCase(candidate.name, name))

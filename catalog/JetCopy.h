@@ -26,7 +26,7 @@ public:
 
     const std::string& path() const { return m_path; }
     // The table, copied into memory on first use; throws when the file lacks it.
-    const TableSchema& table(const std::string& name, const SqliteConnection** connection);
+    const TableSchema& table(const std::string& name, SqliteConnection** connection);
     std::vector<TableListing> listTables() const;
 
 private:

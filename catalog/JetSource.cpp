@@ -47,7 +47,7 @@ const std::string& JetSource::path() const {
     return m_copy->path();
 }
 
-const TableSchema& JetSource::table(const std::string& name, const SqliteConnection** connection) {
+const TableSchema& JetSource::table(const std::string& name, SqliteConnection** connection) {
     return m_copy->table(name, connection);
 }
 

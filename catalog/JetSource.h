@@ -19,7 +19,7 @@ public:
     explicit JetSource(const std::string& path);
 
     const std::string& path() const override;
-    const TableSchema& table(const std::string& name, const SqliteConnection** connection) override;
+    const TableSchema& table(const std::string& name, SqliteConnection** connection) override;
     std::vector<TableListing> listTables() override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogError.h"
 #include "catalog/RecordsetImpl.h"
+#include "catalog/SqliteConnection.h"
 #include "catalog/TableSchema.h"
 
 #include <limits>
@@ -9,17 +10,18 @@
 namespace catalog {
 
 Recordset::Impl::Impl(std::shared_ptr<CatalogSource> source, std::shared_ptr<const bool> databaseOpen,
-                      const SqliteConnection& connection, const SqlQuery& query, std::string queryText)
+                      SqliteConnection& connection, const SqlQuery& query, std::string queryText)
     : m_source(std::move(source)), m_databaseOpen(std::move(databaseOpen)), m_parameters(query.parameters),
-      m_queryText(std::move(queryText)) {
+      m_queryText(std::move(queryText)), m_connection(&connection), m_sql(query.select) {
     try {
-        SqliteStatement count(connection, query.count);
+        SqliteStatement count = connection.prepare(query.count);
         bindAll(count);
         count.step();
         const auto total = count.int64(0);
+        connection.recycle(query.count, std::move(count));
         m_count = total > static_cast<std::int64_t>(std::numeric_limits<long>::max()) ? std::numeric_limits<long>::max()
                                                                                       : static_cast<long>(total);
-        m_statement = SqliteStatement(connection, query.select);
+        m_statement = connection.prepare(query.select);
         bindAll(m_statement);
         for (int i = 0; i < m_statement.columnCount(); ++i)
             m_names.push_back(m_statement.columnName(i));
@@ -27,6 +29,10 @@ Recordset::Impl::Impl(std::shared_ptr<CatalogSource> source, std::shared_ptr<con
     } catch (const CatalogError& error) {
         fail(error.what());
     }
+}
+
+Recordset::Impl::~Impl() {
+    m_connection->recycle(m_sql, std::move(m_statement));
 }
 
 void Recordset::Impl::bindAll(SqliteStatement& statement) const {
@@ -100,7 +106,7 @@ void Recordset::Impl::close() {
     requireOpen("Close");
     m_open = false;
     m_hasRow = false;
-    m_statement = SqliteStatement();
+    m_connection->recycle(m_sql, std::move(m_statement));
 }
 
 Recordset::Recordset() = default;

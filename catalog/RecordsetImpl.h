@@ -20,7 +20,11 @@ public:
     // Runs the query: counts its rows, then makes the first row current.
     // databaseOpen tells whether the Database it came from is still open.
     Impl(std::shared_ptr<CatalogSource> source, std::shared_ptr<const bool> databaseOpen,
-         const SqliteConnection& connection, const SqlQuery& query, std::string queryText);
+         SqliteConnection& connection, const SqlQuery& query, std::string queryText);
+    // Hands the statement back to the connection for the next query of the same shape.
+    ~Impl();
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
 
     long recordCount() const;
     void moveFirst();
@@ -42,6 +46,8 @@ private:
     std::shared_ptr<const bool> m_databaseOpen;
     std::vector<FieldValue> m_parameters;
     std::string m_queryText;
+    SqliteConnection* m_connection;
+    std::string m_sql;
     SqliteStatement m_statement;
     std::vector<std::string> m_names;
     long m_count = 0;

@@ -63,7 +63,7 @@ SqliteConnection SqliteConnection::openReadOnly(const std::string& path) {
     if (isWalFile(path))
         uri += "&immutable=1";
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(uri.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    const int rc = sqlite3_open_v2(uri.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteConnection connection(raw, path);
     if (rc != SQLITE_OK)
         connection.fail("Cannot open the catalogue database " + path);
@@ -73,7 +73,7 @@ SqliteConnection SqliteConnection::openReadOnly(const std::string& path) {
 
 SqliteConnection SqliteConnection::openMemory(const std::string& description) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     SqliteConnection connection(raw, description);
     if (rc != SQLITE_OK)
         connection.fail("Cannot create the in-memory copy of " + description);
@@ -84,21 +84,51 @@ SqliteConnection SqliteConnection::openMemory(const std::string& description) {
 SqliteConnection::~SqliteConnection() {
     // sqlite3_close_v2 defers the close until every statement is finalized,
     // and never fails in a way a destructor could report.
+    m_statements.clear();
     if (m_db)
         sqlite3_close_v2(m_db);
 }
 
 SqliteConnection::SqliteConnection(SqliteConnection&& other) noexcept
-    : m_db(std::exchange(other.m_db, nullptr)), m_description(std::move(other.m_description)) {}
+    : m_db(std::exchange(other.m_db, nullptr)), m_description(std::move(other.m_description)) {
+    // Kept statements refer to the connection object they were made on.
+    other.m_statements.clear();
+}
 
 SqliteConnection& SqliteConnection::operator=(SqliteConnection&& other) noexcept {
     if (this != &other) {
+        m_statements.clear();
         if (m_db)
             sqlite3_close_v2(m_db);
         m_db = std::exchange(other.m_db, nullptr);
         m_description = std::move(other.m_description);
+        // Kept statements refer to the connection object they were made on.
+        other.m_statements.clear();
     }
     return *this;
+}
+
+SqliteStatement SqliteConnection::prepare(const std::string& sql) {
+    const auto kept = m_statements.find(sql);
+    if (kept == m_statements.end())
+        return SqliteStatement(*this, sql);
+    SqliteStatement statement = std::move(kept->second);
+    m_statements.erase(kept);
+    return statement;
+}
+
+void SqliteConnection::recycle(const std::string& sql, SqliteStatement statement) noexcept {
+    // A few shapes of query recur; beyond that many, keeping more only costs memory.
+    const size_t Kept = 32;
+    if (!statement.handle() || m_statements.size() >= Kept)
+        return;
+    statement.reset();
+    sqlite3_clear_bindings(statement.handle());
+    try {
+        m_statements.emplace(sql, std::move(statement));
+    } catch (...) {
+        // Out of memory: the statement is simply finalized.
+    }
 }
 
 void SqliteConnection::exec(const std::string& sql) {

@@ -4,6 +4,9 @@
 // Errors: throws CatalogError naming the file and SQLite's own description.
 #pragma once
 
+#include "catalog/SqliteStatement.h"
+
+#include <map>
 #include <string>
 
 struct sqlite3;
@@ -30,6 +33,11 @@ public:
     const std::string& description() const { return m_description; }
     // Runs statements without results; throws on failure.
     void exec(const std::string& sql);
+    // A prepared statement of that SQL: one kept from an earlier query when
+    // there is one, so that repeated queries are not prepared again.
+    SqliteStatement prepare(const std::string& sql);
+    // Keeps a statement for prepare() to hand out again (reset, unbound).
+    void recycle(const std::string& sql, SqliteStatement statement) noexcept;
     // Throws CatalogError: what + the connection's last SQLite message.
     [[noreturn]] void fail(const std::string& what) const;
 
@@ -37,6 +45,7 @@ private:
     SqliteConnection(sqlite3* db, std::string description);
     sqlite3* m_db = nullptr;
     std::string m_description;
+    std::multimap<std::string, SqliteStatement> m_statements;
 };
 
 } // namespace catalog

@@ -3,6 +3,9 @@
 #include "catalog/CatalogError.h"
 #include "catalog/SqliteStatement.h"
 
+#include <filesystem>
+#include <list>
+
 namespace catalog {
 
 SqliteSource::SqliteSource(const std::string& path)
@@ -15,7 +18,41 @@ SqliteSource::SqliteSource(const std::string& path)
     }
 }
 
-const TableSchema& SqliteSource::table(const std::string& name, const SqliteConnection** connection) {
+std::shared_ptr<SqliteSource> SqliteSource::open(const std::string& path) {
+    namespace fs = std::filesystem;
+    struct Kept {
+        std::string path;
+        std::uintmax_t size;
+        fs::file_time_type modified;
+        std::shared_ptr<SqliteSource> source;
+    };
+    // Most recently opened first. The program has one thread: no lock. Few
+    // files are kept, since each holds its file open.
+    static std::list<Kept> kept;
+    const size_t MaxKept = 12;
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    const fs::file_time_type modified = fs::last_write_time(path, error);
+    if (error)
+        throw CatalogError("Cannot open the catalogue database " + path + ": " + error.message());
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (it->path != path)
+            continue;
+        if (it->size == size && it->modified == modified) {
+            kept.splice(kept.begin(), kept, it);
+            return it->source;
+        }
+        kept.erase(it);
+        break;
+    }
+    auto source = std::make_shared<SqliteSource>(path);
+    kept.push_front({path, size, modified, source});
+    if (kept.size() > MaxKept)
+        kept.pop_back();
+    return source;
+}
+
+const TableSchema& SqliteSource::table(const std::string& name, SqliteConnection** connection) {
     auto found = m_schemas.find(name);
     if (found == m_schemas.end())
         found = m_schemas.emplace(name, readTableSchema(m_connection, name)).first;

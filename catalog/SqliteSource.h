@@ -7,6 +7,7 @@
 #include "catalog/SqliteConnection.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace catalog {
@@ -16,9 +17,13 @@ public:
     // Opens the file read-only and reads its schema, so that a damaged or
     // foreign file fails here.
     explicit SqliteSource(const std::string& path);
+    // The source of the file's current version (path, size, modification
+    // time): kept from an earlier open when the file has not changed, so that
+    // repeated lookups reuse the connection and its prepared statements.
+    static std::shared_ptr<SqliteSource> open(const std::string& path);
 
     const std::string& path() const override { return m_path; }
-    const TableSchema& table(const std::string& name, const SqliteConnection** connection) override;
+    const TableSchema& table(const std::string& name, SqliteConnection** connection) override;
     std::vector<TableListing> listTables() override;
 
 private:

@@ -31,6 +31,8 @@ public:
     // True when a row is ready, false when the statement is done.
     bool step();
     void reset();
+    // The connection it was prepared on.
+    const SqliteConnection* connection() const { return m_connection; }
 
     int columnCount() const;
     std::string columnName(int column) const;
