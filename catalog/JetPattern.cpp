@@ -1,6 +1,7 @@
 #include "catalog/JetPattern.h"
 
 #include "catalog/CatalogError.h"
+#include "catalog/Utf8.h"
 
 namespace catalog {
 namespace {
@@ -13,23 +14,6 @@ char32_t upperAscii(char32_t c) {
     return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 [[noreturn]] void invalidPattern(std::string_view pattern, const std::string& why) {
     throw CatalogError("Invalid Like pattern \"" + std::string(pattern) + "\": " + why);

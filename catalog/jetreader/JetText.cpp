@@ -1,5 +1,7 @@
 #include "catalog/jetreader/JetText.h"
 
+#include "catalog/Utf8.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -9,25 +11,10 @@
 namespace jetreader {
 namespace {
 
+using catalog::appendUtf8;
+
 const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 const char32_t Replacement = 0xFFFD;
 
