@@ -18,6 +18,7 @@ void MsgBox(const QString& text) {
     QWidget* parent = nullptr;
     if (Form* active = Screen::ActiveForm(); active && active->Visible())
         parent = active->window();
+    QPointer<QWidget> parentWindow(parent);
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexorin"), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setTextFormat(Qt::PlainText);
@@ -28,6 +29,9 @@ void MsgBox(const QString& text) {
     box.exec();
     --runtime.nestedDepth;
     std::erase_if(runtime.boxes, [&box](const QPointer<QMessageBox>& entry) { return entry == &box; });
+    // The keyboard goes back to the form the box stood over, with or without a window manager.
+    if (parentWindow && parentWindow->isVisible())
+        parentWindow->activateWindow();
     runtime.collect();
 }
 

@@ -247,4 +247,19 @@ TEST_F(FormTest, ActiveFormIsTheFormWhoseHandlerRunsAndActivateRunsOnEveryShow) 
     });
 }
 
+TEST_F(FormTest, AStrayExceptionOfAHandlerIsReportedAndTheProgramGoesOn) {
+    testing::internal::CaptureStderr();
+    formstest::runForms("A", [this](GuiDriver& gui) {
+        JournalForm& a = form("A");
+        a.onOk = [] { throw std::runtime_error("the catalogue vanished"); };
+        gui.click(a, "Command2");
+        a.onOk = [this] { journal() << "second click"; };
+        gui.click(a, "Command2");
+        EXPECT_TRUE(journal().contains("second click"));
+    });
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("form A"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("the catalogue vanished"), std::string::npos) << errors;
+}
+
 } // namespace
