@@ -41,6 +41,11 @@ std::string Ptn2::makerDatabase(const QString& maker) {
     return R"(C:\Vexorin\DATA\Tessik-)" + maker.toStdString() + ".MDB";
 }
 
+std::string Ptn2::modelQuery(const QString& maker) {
+    return std::string("SELECT CarName,CarNo From MakerMaster") + " WHERE " + "MakerName = " +
+           catalog::quoteText(maker.toStdString()) + " Order By CarNo";
+}
+
 void Ptn2::createControls() {
     setCaption("Car Select");
     setControlBox(false);
@@ -119,8 +124,8 @@ void Ptn2::makerChosen() {
     // On failure MakerDb keeps the database of an earlier operation, or none.
     if (report.run([&] { MakerDb = catalog::DBEngine::Workspaces(0).OpenDatabase(makerDatabase(SelectedMaker)); }))
         report.databaseOpened();
-    const std::string query = std::string("SELECT CarName,CarNo From MakerMaster") + " WHERE " +
-                              "MakerName = " + catalog::quoteText(combo1.Text().toStdString()) + " Order By CarNo";
+    // The maker's text is read again for the query.
+    const std::string query = modelQuery(combo1.Text());
     // On failure MakerRs keeps the rows of an earlier operation, or none.
     report.run([&] { MakerRs = MakerDb.OpenRecordset(query, 2); });
     long count = 0;

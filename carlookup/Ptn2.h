@@ -33,6 +33,8 @@ public:
 
     // The database of a maker, "C:\Vexorin\DATA\Tessik-" + maker + ".MDB".
     static std::string makerDatabase(const QString& maker);
+    // The query of a maker's models, in car-number order; the maker goes in as one quoted constant.
+    static std::string modelQuery(const QString& maker);
 
     // The maker whose models were listed last ("" after each load). Searches
     // open its database and write it on the pages.
