@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -146,6 +147,9 @@ void useUtc() {
 
 void SampleDocument::write(const std::filesystem::path& file) {
     useUtc();
+    // Qt's hashes are seeded at random in each process, and the PDF writer
+    // lays out the embedded font subsets in hash order.
+    QHashSeed::setDeterministicGlobalSeed();
     const QtMessageHandler previous = qInstallMessageHandler(quietMessages);
     struct RestoreHandler {
         QtMessageHandler handler;
