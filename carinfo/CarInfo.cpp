@@ -13,12 +13,14 @@ int CarInfo::PageNumber() const {
     return captionPageNumber(Caption());
 }
 
-QString CarInfo::headerLabelName(int slot) {
-    return QStringLiteral("Label%1").arg(2 * slot + 1);
+const QString& CarInfo::headerLabelName(int slot) {
+    static const QString names[] = {QStringLiteral("Label1"), QStringLiteral("Label3"), QStringLiteral("Label5")};
+    return names[slot];
 }
 
-QString CarInfo::listName(int slot) {
-    return QStringLiteral("List%1").arg(slot + 1);
+const QString& CarInfo::listName(int slot) {
+    static const QString names[] = {QStringLiteral("List1"), QStringLiteral("List2"), QStringLiteral("List3")};
+    return names[slot];
 }
 
 void CarInfo::createControls() {

@@ -27,9 +27,9 @@ public:
     // The page number that the caption carries; -1 when it carries none.
     int PageNumber() const;
 
-    // The controls that receive the group of list slot 0, 1 or 2, by their names.
-    static QString headerLabelName(int slot);
-    static QString listName(int slot);
+    // The names of the controls that receive the group of list slot 0, 1 or 2.
+    static const QString& headerLabelName(int slot);
+    static const QString& listName(int slot);
 
 protected:
     void createControls() override;

@@ -13,6 +13,8 @@
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
 
+#include <QStringBuilder>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -164,7 +166,7 @@ QString InformationRun::readSpecLine() {
     readColumn("Displacement", 10, m_displacement);
     readColumn("Engine", 10, m_engine);
     readColumn("Mission", 20, m_mission);
-    return m_year + u' ' + m_model + u' ' + m_displacement + u' ' + m_engine + u' ' + m_mission;
+    return m_year % u' ' % m_model % u' ' % m_displacement % u' ' % m_engine % u' ' % m_mission;
 }
 
 void InformationRun::noDataEnd() {

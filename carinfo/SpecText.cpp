@@ -1,5 +1,7 @@
 #include "carinfo/SpecText.h"
 
+#include <QStringBuilder>
+
 namespace carinfo {
 
 QString trimBlanks(const QString& text) {
@@ -32,8 +34,7 @@ QString yearColumn(const QString& year, bool tenCharacters) {
 }
 
 QString groupHeader(const QString& carCode, const QString& carName, const QString& type) {
-    return QStringLiteral("CAR CODE:") + carCode + QStringLiteral("   CAR NAME:") + carName +
-           QStringLiteral("   TYPE:") + type;
+    return u"CAR CODE:" % carCode % u"   CAR NAME:" % carName % u"   TYPE:" % type;
 }
 
 QString pageCaption(int pageNumber, const QString& maker, const QString& model) {

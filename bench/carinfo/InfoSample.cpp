@@ -57,10 +57,11 @@ void bindText(sqlite3_stmt* stmt, int index, const std::string& text) {
     sqlite3_bind_text(stmt, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
-// A TOYOTA maker database in our schema: 20 * scale cars with a few parts
-// lines and a dozen specification rows each over three classes, and one car,
-// "BENCH-1", whose class 1 has 600 specification rows in 90 groups of car
-// code and type. Rows are stored in car order, groups together.
+// A TOYOTA maker database in our schema: 20 * scale cars with a parts line
+// and a few specification rows in each of three classes, and one car,
+// "BENCH-1", whose class 1 has 2 * scale specification rows in 27 groups of
+// car code and type, as the sample's fleet car has. Rows are stored in car
+// order, groups together.
 void writeMakerDatabase(const std::filesystem::path& file, int scale) {
     std::filesystem::remove(file);
     DbHandle db = openFile(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -116,7 +117,8 @@ void writeMakerDatabase(const std::filesystem::path& file, int scale) {
         std::snprintf(text, sizeof text, "T%06d", car);
         addCar(text, 12, 3);
     }
-    addCar("BENCH-1", 600, 7);
+    const int benchRows = 2 * scale;
+    addCar("BENCH-1", benchRows, (benchRows + 26) / 27);
     for (int car = cars / 2; car < cars; ++car) {
         std::snprintf(text, sizeof text, "T%06d", car);
         addCar(text, 12, 3);

@@ -206,6 +206,10 @@ int main(int argc, char* argv[]) {
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
+        // The windows go before the application does.
+        while (forms::Forms::Count() > 0)
+            forms::Forms::Item(forms::Forms::Count() - 1).Unload();
+        settle();
     } catch (const std::exception& error) {
         std::cerr << "bench_carinfo_information: " << error.what() << "\n";
         status = 1;
