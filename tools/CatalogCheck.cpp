@@ -1,10 +1,12 @@
 #include "tools/CatalogCheck.h"
 
 #include "catalog/DBEngine.h"
+#include "catalog/TableSchema.h"
 #include "tools/CatalogFiles.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <exception>
 #include <map>
 #include <optional>
@@ -40,7 +42,7 @@ std::optional<fs::path> findFile(const fs::path& dir, const std::string& name) {
     if (fs::exists(dir / name))
         return dir / name;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-        if (folded(entry.path().filename().string()) == folded(name))
+        if (catalog::equalsIgnoringAsciiCase(entry.path().filename().string(), name))
             return entry.path();
     return std::nullopt;
 }
@@ -51,16 +53,15 @@ std::optional<long long> wholeClass(const catalog::FieldValue& value) {
     if (const auto whole = value.integerValue())
         return *whole;
     if (const auto real = value.realValue()) {
-        if (*real == static_cast<double>(static_cast<long long>(*real)))
+        if (std::isfinite(*real) && std::trunc(*real) == *real && std::fabs(*real) < 1e18)
             return static_cast<long long>(*real);
         return std::nullopt;
     }
     if (!value.isText())
         return std::nullopt;
     const std::string text = value.toText();
-    if (text.empty() || text.size() > 18 || !std::all_of(text.begin(), text.end(), [](unsigned char c) {
-            return std::isdigit(c);
-        }))
+    if (text.empty() || text.size() > 18 ||
+        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
         return std::nullopt;
     return std::stoll(text);
 }
@@ -86,7 +87,7 @@ public:
             const std::vector<catalog::TableListing> tables = m_db.tables();
             for (const TableNeed& need : needs) {
                 const auto table = std::find_if(tables.begin(), tables.end(), [&](const auto& listing) {
-                    return folded(listing.name) == folded(need.table);
+                    return catalog::equalsIgnoringAsciiCase(listing.name, need.table);
                 });
                 if (table == tables.end()) {
                     report("table " + std::string(need.table) + " is missing");
@@ -95,7 +96,7 @@ public:
                 bool all = true;
                 for (const char* field : need.fields)
                     if (std::none_of(table->fields.begin(), table->fields.end(),
-                                     [&](const auto& f) { return folded(f.first) == folded(field); })) {
+                                     [&](const auto& f) { return catalog::equalsIgnoringAsciiCase(f.first, field); })) {
                         report(std::string(need.table) + ": field " + field + " is missing");
                         all = false;
                     }
@@ -149,7 +150,7 @@ CarNumbers checkMakerMaster(FileCheck& file, const std::string& maker) {
         const catalog::FieldValue carName = rows.Fields("CarName");
         const catalog::FieldValue carNo = rows.Fields("CarNo");
         const std::string name = carName.isNull() ? "(Null)" : carName.toText();
-        if (!makerName.isNull() && folded(makerName.toText()) == folded(maker))
+        if (!makerName.isNull() && catalog::equalsIgnoringAsciiCase(makerName.toText(), maker))
             makerListed = true;
         if (carNo.isEmpty()) {
             file.report("MakerMaster: model " + inQuotes(name) + " has no car number");

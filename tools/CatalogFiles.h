@@ -8,8 +8,8 @@ namespace tools {
 
 // The makers of the car lookup, in the order of its maker list.
 inline const std::vector<std::string>& catalogMakers() {
-    static const std::vector<std::string> makers = {"TOYOTA",     "NISSAN", "HONDA",    "MAZDA", "MITSUBISHI",
-                                                    "SUZUKI",     "DAIHATSU", "SUBARU", "ISUZU"};
+    static const std::vector<std::string> makers = {"TOYOTA", "NISSAN",   "HONDA",  "MAZDA", "MITSUBISHI",
+                                                    "SUZUKI", "DAIHATSU", "SUBARU", "ISUZU"};
     return makers;
 }
 

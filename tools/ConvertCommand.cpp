@@ -4,11 +4,11 @@
 
 #include "catalog/CatalogSchema.h"
 #include "catalog/DBEngine.h"
+#include "catalog/TableSchema.h"
 #include "tools/CatalogFileWriter.h"
 #include "tools/PendingFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 #include <exception>
 #include <fstream>
@@ -16,12 +16,6 @@
 
 namespace tools {
 namespace {
-
-std::string folded(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool isSqliteFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -76,13 +70,14 @@ catalog::TableSpec tableSpec(const catalog::TableListing& listing, bool fromSqli
     for (const auto& [name, type] : listing.fields)
         spec.fields.push_back({name, fromSqlite ? type : sqliteTypeOfJetField(type)});
     for (const catalog::TableSpec& schema : catalog::catalogTables()) {
-        if (folded(schema.name) != folded(listing.name))
+        if (!catalog::equalsIgnoringAsciiCase(schema.name, listing.name))
             continue;
         for (const std::string& index : schema.indexes) {
             const std::vector<std::string> needed = indexFields(index);
             const bool complete = std::all_of(needed.begin(), needed.end(), [&](const std::string& field) {
-                return std::any_of(spec.fields.begin(), spec.fields.end(),
-                                   [&](const catalog::FieldSpec& f) { return folded(f.name) == folded(field); });
+                return std::any_of(spec.fields.begin(), spec.fields.end(), [&](const catalog::FieldSpec& f) {
+                    return catalog::equalsIgnoringAsciiCase(f.name, field);
+                });
             });
             if (complete)
                 spec.indexes.push_back(index);

@@ -11,11 +11,11 @@ namespace tools {
 enum class SampleUse { FrontSuspension, RearSuspension, TimingBeltTensioner, ClutchRelease };
 
 struct SampleBearing {
-    std::string number; // "6204-2RS"
-    std::string kind;   // "Deep groove ball bearing"
-    double bore;        // d, mm
-    double outside;     // D, mm
-    double width;       // B (or T), mm
+    std::string number;  // "6204-2RS"
+    std::string kind;    // "Deep groove ball bearing"
+    double bore;         // d, mm
+    double outside;      // D, mm
+    double width;        // B (or T), mm
     std::string closure; // "2RS" rubber seals, "ZZ" metal shields, "open"
     SampleUse use;
 };

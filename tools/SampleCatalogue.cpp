@@ -52,32 +52,68 @@ struct MakerStyle {
 
 const std::array<MakerStyle, 9>& makers() {
     static const std::array<MakerStyle, 9> styles = {{
-        {"TOYOTA", "T", {"90369-", "90363-", "13505-", "31230-"}, "#####",
-         {"VERENZA", "ALTEON", "PRIMALUX", "CORAVEL", "LANDRA", "HARVEN VAN"}, "E-AE",
+        {"TOYOTA",
+         "T",
+         {"90369-", "90363-", "13505-", "31230-"},
+         "#####",
+         {"VERENZA", "ALTEON", "PRIMALUX", "CORAVEL", "LANDRA", "HARVEN VAN"},
+         "E-AE",
          {"4A-FE", "5A-FE", "3S-GE", "1KZ-TE"}},
-        {"NISSAN", "N", {"40210-", "43210-", "13070-", "30502-"}, "#@###",
-         {"SERENTA", "BLUEMIRA", "CALDERA", "AVENTRA", "PRAIRO", "DATRUCK"}, "E-U",
+        {"NISSAN",
+         "N",
+         {"40210-", "43210-", "13070-", "30502-"},
+         "#@###",
+         {"SERENTA", "BLUEMIRA", "CALDERA", "AVENTRA", "PRAIRO", "DATRUCK"},
+         "E-U",
          {"GA15DE", "SR20DE", "KA24E", "TD27"}},
-        {"HONDA", "H", {"44300-", "42200-", "14520-", "22810-"}, "@@#-#0#",
-         {"CIVANO", "ACCORTE", "INSPARA", "LOGAN", "STREMA", "ODESSA"}, "E-EG",
+        {"HONDA",
+         "H",
+         {"44300-", "42200-", "14520-", "22810-"},
+         "@@#-#0#",
+         {"CIVANO", "ACCORTE", "INSPARA", "LOGAN", "STREMA", "ODESSA"},
+         "E-EG",
          {"D15B", "B16A", "F22B", "J30A"}},
-        {"MAZDA", "M", {"B455-", "G030-", "FE01-", "B001-"}, "##-###",
-         {"FAMILIO", "CAPELLA SP", "DEMIRA", "BONGOLA", "ROADIA", "TRIBUTA"}, "E-BH",
+        {"MAZDA",
+         "M",
+         {"B455-", "G030-", "FE01-", "B001-"},
+         "##-###",
+         {"FAMILIO", "CAPELLA SP", "DEMIRA", "BONGOLA", "ROADIA", "TRIBUTA"},
+         "E-BH",
          {"B5", "FS", "KF", "R2"}},
-        {"MITSUBISHI", "B", {"MB", "MR", "MD", "MN"}, "######",
-         {"LANCERA", "GALANTE", "PAJARO", "MIRAGEON", "DELIKA", "COLTEN"}, "E-CB",
+        {"MITSUBISHI",
+         "B",
+         {"MB", "MR", "MD", "MN"},
+         "######",
+         {"LANCERA", "GALANTE", "PAJARO", "MIRAGEON", "DELIKA", "COLTEN"},
+         "E-CB",
          {"4G15", "4G63", "6G72", "4D56"}},
-        {"SUZUKI", "S", {"09262-", "09265-", "12810-", "23265-"}, "#####",
-         {"SWIFTA", "ALTOLA", "JIMNA", "ESCUDA", "WAGONA", "CARRIO"}, "E-HT",
+        {"SUZUKI",
+         "S",
+         {"09262-", "09265-", "12810-", "23265-"},
+         "#####",
+         {"SWIFTA", "ALTOLA", "JIMNA", "ESCUDA", "WAGONA", "CARRIO"},
+         "E-HT",
          {"G13B", "F6A", "K6A", "J20A"}},
-        {"DAIHATSU", "D", {"90043-", "90080-", "13540-", "31250-"}, "#####",
-         {"MIRANO", "CHARADE S", "TERIA", "HIJETTA", "MOVERA", "ROCKA"}, "E-L",
+        {"DAIHATSU",
+         "D",
+         {"90043-", "90080-", "13540-", "31250-"},
+         "#####",
+         {"MIRANO", "CHARADE S", "TERIA", "HIJETTA", "MOVERA", "ROCKA"},
+         "E-L",
          {"EF-SE", "HC-E", "K3-VE", "CB-23"}},
-        {"SUBARU", "U", {"28016", "28015", "13033", "30502"}, "@@###",
-         {"LEGARA", "IMPRESSA", "FORESTA", "SAMBRA", "PLEIA", "VIVARO"}, "E-BG",
+        {"SUBARU",
+         "U",
+         {"28016", "28015", "13033", "30502"},
+         "@@###",
+         {"LEGARA", "IMPRESSA", "FORESTA", "SAMBRA", "PLEIA", "VIVARO"},
+         "E-BG",
          {"EJ18", "EJ20", "EN07", "EJ25"}},
-        {"ISUZU", "I", {"8-94", "8-97", "8-98", "5-09"}, "###-###-#",
-         {"GEMINO", "BIGHORNE", "ELFA", "ASKARA", "WIZARDO", "PIAZZO"}, "E-JT",
+        {"ISUZU",
+         "I",
+         {"8-94", "8-97", "8-98", "5-09"},
+         "###-###-#",
+         {"GEMINO", "BIGHORNE", "ELFA", "ASKARA", "WIZARDO", "PIAZZO"},
+         "E-JT",
          {"4XE1", "4JG2", "6VD1", "4HF1"}},
     }};
     return styles;
@@ -220,8 +256,7 @@ private:
     void addExtraCar(const CarPlan& car, Random& random);
     void addFleetCar(const CarPlan& car, Random& random);
     void addLine(const CarPlan& car, int use, int carClass, const LineTemplate& line, const PartEntry& part);
-    void addSpecGroups(const CarPlan& car, int carClass, int groups, int rowsEach, bool nullLastGroup,
-                       Random& random);
+    void addSpecGroups(const CarPlan& car, int carClass, int groups, int rowsEach, bool nullLastGroup, Random& random);
     Row specRow(const CarPlan& car, int carClass, const std::string& modelCode, const FieldValue& code,
                 const FieldValue& type, Random& random);
     const PartEntry& basePart(int use, Random& random) const;
@@ -245,8 +280,7 @@ const PartEntry& MakerWriter::anyPart(int use, Random& random) const {
     return parts[random.next() % parts.size()];
 }
 
-void MakerWriter::addLine(const CarPlan& car, int use, int carClass, const LineTemplate& line,
-                          const PartEntry& part) {
+void MakerWriter::addLine(const CarPlan& car, int use, int carClass, const LineTemplate& line, const PartEntry& part) {
     const FieldValue empty = car.emptyTexts ? text("") : Null;
     // An empty name stays empty: padding it would make it a name of blanks.
     const std::string stored = line.name && *line.name && car.padding ? padded(line.name, car.padding) : "";
@@ -297,8 +331,8 @@ Row MakerWriter::specRow(const CarPlan& car, int carClass, const std::string& mo
     const FieldValue displacement = random.oneIn(12) ? Null : text(random.pick(displacements));
     const FieldValue engine = random.oneIn(12) ? text("") : text(random.pick(m_maker.engines));
     const FieldValue mission = random.oneIn(10) ? Null : text(random.pick(missions));
-    return {text(car.carNo), number(carClass),  code,   type, yearText(m_yearForm++, random),
-            model,           displacement,      engine, mission};
+    return {text(car.carNo), number(carClass), code,   type,   yearText(m_yearForm++, random),
+            model,           displacement,     engine, mission};
 }
 
 // groups groups of rowsEach rows (0: one to three rows each), each group its own
@@ -306,8 +340,8 @@ Row MakerWriter::specRow(const CarPlan& car, int carClass, const std::string& mo
 // row of some groups: it still belongs to the group.
 void MakerWriter::addSpecGroups(const CarPlan& car, int carClass, int groups, int rowsEach, bool nullLastGroup,
                                 Random& random) {
-    static const std::array<const char*, 8> types = {"SEDAN",     "WAGON",     "COUPE",     "HATCHBACK",
-                                                     "VAN",       "4WD SEDAN", "4WD WAGON", "CABRIOLET"};
+    static const std::array<const char*, 8> types = {"SEDAN", "WAGON",     "COUPE",     "HATCHBACK",
+                                                     "VAN",   "4WD SEDAN", "4WD WAGON", "CABRIOLET"};
     for (int group = 0; group < groups; ++group) {
         const std::string code = m_maker.codePrefix + std::to_string(car.codeNumber + group / 2);
         const std::string type = types[(group + carClass) % types.size()];
@@ -404,8 +438,8 @@ void MakerWriter::write(const std::filesystem::path& file, size_t makerIndex) {
     Random random(0xE7A5ull + 131 * makerIndex);
     std::vector<CarPlan> extra;
     for (int i = 0; i < ExtraCarsPerScale * (m_scale - 1); ++i) {
-        const std::string name = std::string(random.pick(m_maker.models)) + " " + random.pick(sizes) + " " +
-                                 random.pick(grades);
+        const std::string name =
+            std::string(random.pick(m_maker.models)) + " " + random.pick(sizes) + " " + random.pick(grades);
         const size_t padding = std::array<size_t, 3>{0, 60, 80}[random.below(3)];
         extra.push_back({carNumber(m_maker, 10000 + i, 5), name, 1 + random.below(3), padding, random.oneIn(2),
                          200 + 10 * (i % 70)});
@@ -439,8 +473,8 @@ void MakerWriter::write(const std::filesystem::path& file, size_t makerIndex) {
 
     const auto& tables = catalog::catalogTables();
     CatalogFileWriter writer;
-    for (const auto& [table, rows] : {std::pair{&tables[1], &makerRows}, std::pair{&tables[2], &m_structure},
-                                      std::pair{&tables[3], &m_specs}}) {
+    for (const auto& [table, rows] :
+         {std::pair{&tables[1], &makerRows}, std::pair{&tables[2], &m_structure}, std::pair{&tables[3], &m_specs}}) {
         catalog::SqliteStatement insert = writer.addTable(*table);
         for (const Row& row : *rows)
             CatalogFileWriter::insert(insert, row);

@@ -48,9 +48,7 @@ void fixCreationDate(QByteArray& pdf) {
 
 class PdfPages {
 public:
-    explicit PdfPages(QPdfWriter& writer) : m_writer(writer), m_painter(&writer) {
-        m_mm = writer.resolution() / 25.4;
-    }
+    explicit PdfPages(QPdfWriter& writer) : m_writer(writer), m_painter(&writer) { m_mm = writer.resolution() / 25.4; }
 
     double mm(double value) const { return value * m_mm; }
     QPainter& painter() { return m_painter; }
@@ -111,8 +109,8 @@ void drawCatalogue(QPdfWriter& writer) {
     pages.skipTo(75);
 
     const double columns[] = {PdfPages::Left, 50, 128, 145, 163, 178};
-    for (const SampleUse use : {SampleUse::FrontSuspension, SampleUse::RearSuspension,
-                                SampleUse::TimingBeltTensioner, SampleUse::ClutchRelease}) {
+    for (const SampleUse use : {SampleUse::FrontSuspension, SampleUse::RearSuspension, SampleUse::TimingBeltTensioner,
+                                SampleUse::ClutchRelease}) {
         pages.text(PdfPages::Left, pages.nextLine(10), QString::fromStdString(sampleUseTitle(use)), 13, true);
         const double heading = pages.nextLine(7);
         const char* const titles[] = {"Bearing No", "Type", "d", "D", "B", "Closure"};
@@ -123,9 +121,12 @@ void drawCatalogue(QPdfWriter& writer) {
             if (bearing.use != use)
                 continue;
             const double y = pages.nextLine(5.5);
-            const QString cells[] = {QString::fromStdString(bearing.number), QString::fromStdString(bearing.kind),
-                                     millimetres(bearing.bore),               millimetres(bearing.outside),
-                                     millimetres(bearing.width),              QString::fromStdString(bearing.closure)};
+            const QString cells[] = {QString::fromStdString(bearing.number),
+                                     QString::fromStdString(bearing.kind),
+                                     millimetres(bearing.bore),
+                                     millimetres(bearing.outside),
+                                     millimetres(bearing.width),
+                                     QString::fromStdString(bearing.closure)};
             for (int i = 0; i < 6; ++i)
                 pages.text(columns[i], y, cells[i], 9);
         }

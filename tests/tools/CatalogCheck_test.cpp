@@ -21,9 +21,6 @@ using testsupport::Null;
 using testsupport::Row;
 using testsupport::Table;
 
-const std::vector<std::string> Makers = {"TOYOTA", "NISSAN", "HONDA",    "MAZDA", "MITSUBISHI",
-                                         "SUZUKI", "DAIHATSU", "SUBARU", "ISUZU"};
-
 // The file names of a folder and their tables; a file without tables is not written.
 using Folder = std::map<std::string, std::optional<std::vector<Table>>>;
 
@@ -36,24 +33,38 @@ Table schemaTable(int index, std::vector<Row> rows) {
 }
 
 Row partLine(const std::string& carNo, Cell carClass) {
-    return {carNo, std::string("1"), carClass, 1LL, std::string("BEARING, FRONT AXLE HUB"), std::string("LR"),
-            std::string("90369-10001"), std::string("6204-2RS"), std::string("*")};
+    return {carNo,
+            std::string("1"),
+            carClass,
+            1LL,
+            std::string("BEARING, FRONT AXLE HUB"),
+            std::string("LR"),
+            std::string("90369-10001"),
+            std::string("6204-2RS"),
+            std::string("*")};
 }
 
 Row specRow(const std::string& carNo, Cell carClass) {
-    return {carNo,           carClass,          std::string("E-AE100"), std::string("SEDAN"), std::string("1995"),
-            std::string("AE100-AEMEK"), std::string("1600"), std::string("4A-FE"),   std::string("5MT")};
+    return {carNo,
+            carClass,
+            std::string("E-AE100"),
+            std::string("SEDAN"),
+            std::string("1995"),
+            std::string("AE100-AEMEK"),
+            std::string("1600"),
+            std::string("4A-FE"),
+            std::string("5MT")};
 }
 
 // A clean folder: two models per maker, the second of two classes.
 Folder cleanFolder() {
     Folder folder;
-    folder["PartsNo.MDB"] = std::vector<Table>{schemaTable(
-        0, {{std::string("90369-10001"), std::string("6204-2RS"), std::string("*")}, {Null, Null, Null}})};
+    folder["PartsNo.MDB"] = std::vector<Table>{
+        schemaTable(0, {{std::string("90369-10001"), std::string("6204-2RS"), std::string("*")}, {Null, Null, Null}})};
     for (const std::string& maker : Makers)
         folder["Tessik-" + maker + ".MDB"] = std::vector<Table>{
-            schemaTable(1, {{maker, std::string("ALPHA"), std::string("C1")},
-                            {maker, std::string("BETA"), std::string("C2")}}),
+            schemaTable(
+                1, {{maker, std::string("ALPHA"), std::string("C1")}, {maker, std::string("BETA"), std::string("C2")}}),
             schemaTable(2, {partLine("C1", 1LL), partLine("C2", 1LL), partLine("C2", 2LL)}),
             schemaTable(3, {specRow("C1", 1LL), specRow("C2", 1LL), specRow("C2", 2LL)}),
         };
@@ -101,9 +112,11 @@ std::vector<CheckCase> checkCases() {
         {"car numbers compare without regard to case",
          [](Folder& f, const fs::path&) { table(f, Toyota, "PartsStructure").rows.push_back(partLine("c1", 1LL)); },
          {}},
-        {"parts-number file missing", [](Folder& f, const fs::path&) { f.erase("PartsNo.MDB"); },
+        {"parts-number file missing",
+         [](Folder& f, const fs::path&) { f.erase("PartsNo.MDB"); },
          {"PartsNo.MDB: the file is missing"}},
-        {"maker file missing", [](Folder& f, const fs::path&) { f.erase("Tessik-SUBARU.MDB"); },
+        {"maker file missing",
+         [](Folder& f, const fs::path&) { f.erase("Tessik-SUBARU.MDB"); },
          {"Tessik-SUBARU.MDB: the file is missing"}},
         {"table missing",
          [](Folder& f, const fs::path&) {
@@ -147,14 +160,14 @@ std::vector<CheckCase> checkCases() {
           "Tessik-TOYOTA.MDB: CarSpecMaster: car number \"X9\" has no row in MakerMaster (2 rows)"}},
         {"duplicate car number",
          [](Folder& f, const fs::path&) {
-             table(f, Toyota, "MakerMaster").rows.push_back({std::string("TOYOTA"), std::string("GAMMA"),
-                                                             std::string("c2")});
+             table(f, Toyota, "MakerMaster")
+                 .rows.push_back({std::string("TOYOTA"), std::string("GAMMA"), std::string("c2")});
          },
          {"Tessik-TOYOTA.MDB: MakerMaster: car number \"C2\" belongs to 2 models: \"BETA\", \"GAMMA\""}},
         {"double quote in a car number",
          [](Folder& f, const fs::path&) {
-             table(f, Toyota, "MakerMaster").rows.push_back({std::string("TOYOTA"), std::string("DELTA"),
-                                                             std::string("C\"3")});
+             table(f, Toyota, "MakerMaster")
+                 .rows.push_back({std::string("TOYOTA"), std::string("DELTA"), std::string("C\"3")});
          },
          {"Tessik-TOYOTA.MDB: MakerMaster: car number \"C\"3\" of model \"DELTA\" holds a double quote, which "
           "breaks the lookups' queries"}},
@@ -191,11 +204,11 @@ void expectFindings(const std::vector<std::string>& lines, const std::vector<std
 TEST(CatalogCheck, FindsEachKindOfFault) {
     for (const CheckCase& c : checkCases()) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
+        testsupport::CatalogFolder dir;
         Folder folder = cleanFolder();
-        c.fault(folder, dir.path());
-        writeFolder(folder, dir.path());
-        const ToolResult result = runTool({"check", dir.path().string()});
+        c.fault(folder, dir.dataDir());
+        writeFolder(folder, dir.dataDir());
+        const ToolResult result = runTool({"check", dir.dataDir().string()});
         EXPECT_EQ(result.exitCode, c.findings.empty() ? 0 : 1) << result.out << result.err;
         expectFindings(result.outLines(), c.findings);
     }
@@ -205,12 +218,12 @@ TEST(CatalogCheck, ReadsJetFilesToo) {
     const fs::path jet = jetTestData();
     if (jet.empty())
         GTEST_SKIP() << "the shared Jet test files are absent";
-    TempDir dir;
+    testsupport::CatalogFolder dir;
     Folder folder = cleanFolder();
     folder["Tessik-ISUZU.MDB"].reset();
-    writeFolder(folder, dir.path());
-    fs::copy_file(jet / "testV1997.mdb", dir.path() / "Tessik-ISUZU.MDB");
-    const ToolResult result = runTool({"check", dir.path().string()});
+    writeFolder(folder, dir.dataDir());
+    fs::copy_file(jet / "testV1997.mdb", dir.dataDir() / "Tessik-ISUZU.MDB");
+    const ToolResult result = runTool({"check", dir.dataDir().string()});
     EXPECT_EQ(result.exitCode, 1);
     expectFindings(result.outLines(), {"Tessik-ISUZU.MDB: table MakerMaster is missing",
                                        "Tessik-ISUZU.MDB: table PartsStructure is missing",
@@ -218,8 +231,8 @@ TEST(CatalogCheck, ReadsJetFilesToo) {
 }
 
 TEST(CatalogCheck, RefusesWhatIsNoFolder) {
-    TempDir dir;
-    const ToolResult result = runTool({"check", (dir.path() / "absent").string()});
+    testsupport::CatalogFolder dir;
+    const ToolResult result = runTool({"check", (dir.dataDir() / "absent").string()});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.err.find("is not a folder"), std::string::npos) << result.err;
     EXPECT_EQ(runTool({"check"}).exitCode, 2);

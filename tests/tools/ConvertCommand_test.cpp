@@ -38,13 +38,13 @@ TEST(ConvertCommand, EveryRealJetFileGivesTheSameRows) {
     const fs::path jet = jetTestData();
     if (jet.empty())
         GTEST_SKIP() << "the shared Jet test files are absent";
-    TempDir dir;
+    testsupport::CatalogFolder dir;
     int files = 0;
     for (const auto& entry : fs::directory_iterator(jet)) {
         if (entry.path().extension() != ".mdb")
             continue;
         SCOPED_TRACE(entry.path().filename().string());
-        const fs::path out = dir.path() / (entry.path().stem().string() + ".sqlite");
+        const fs::path out = dir.dataDir() / (entry.path().stem().string() + ".sqlite");
         const ToolResult result = runTool({"convert", entry.path().string(), out.string()});
         ASSERT_EQ(result.exitCode, 0) << result.err;
         const std::vector<std::string> tables = tableNames(entry.path());
@@ -60,24 +60,24 @@ TEST(ConvertCommand, EveryRealJetFileGivesTheSameRows) {
 }
 
 TEST(ConvertCommand, OurOwnFileKeepsValuesNullsAndGetsTheIndexes) {
-    TempDir dir;
-    const fs::path in = dir.path() / "in.MDB";
-    testsupport::writeSqliteFile(
-        in, {{"PartsStructure",
-              {"CarNo TEXT", "Application TEXT", "Class INTEGER", "DispLevel INTEGER", "PartsName TEXT", "RL TEXT",
-               "PartsNo TEXT", "BearingNo TEXT", "OtherMk TEXT"},
-              {{std::string("T1"), std::string("1"), 1LL, 0LL, std::string("HUB   "), Null, std::string(""),
-                Null, std::string("*")},
-               {std::string("t1"), std::string("2"), 2LL, Null, Null, std::string(""), std::string("90363-1"),
-                std::string("6204"), Null}},
-              {}},
-             {"Price List",
-              {"Item TEXT", "Price REAL", "Stock INTEGER", "Note"},
-              {{std::string("6204-2RS"), std::string("12.75"), 40LL, std::string("007")},
-               {Null, Null, Null, 7LL},
-               {std::string("tab\there"), std::string("3"), std::string("x"), std::string("")}},
-              {}}});
-    const fs::path out = dir.path() / "out.MDB";
+    testsupport::CatalogFolder dir;
+    const fs::path in = dir.dataDir() / "in.MDB";
+    testsupport::writeSqliteFile(in,
+                                 {{"PartsStructure",
+                                   {"CarNo TEXT", "Application TEXT", "Class INTEGER", "DispLevel INTEGER",
+                                    "PartsName TEXT", "RL TEXT", "PartsNo TEXT", "BearingNo TEXT", "OtherMk TEXT"},
+                                   {{std::string("T1"), std::string("1"), 1LL, 0LL, std::string("HUB   "), Null,
+                                     std::string(""), Null, std::string("*")},
+                                    {std::string("t1"), std::string("2"), 2LL, Null, Null, std::string(""),
+                                     std::string("90363-1"), std::string("6204"), Null}},
+                                   {}},
+                                  {"Price List",
+                                   {"Item TEXT", "Price REAL", "Stock INTEGER", "Note"},
+                                   {{std::string("6204-2RS"), std::string("12.75"), 40LL, std::string("007")},
+                                    {Null, Null, Null, 7LL},
+                                    {std::string("tab\there"), std::string("3"), std::string("x"), std::string("")}},
+                                   {}}});
+    const fs::path out = dir.dataDir() / "out.MDB";
     const ToolResult result = runTool({"convert", in.string(), out.string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     expectSameAnswers(in, out,
@@ -92,11 +92,11 @@ TEST(ConvertCommand, OurOwnFileKeepsValuesNullsAndGetsTheIndexes) {
 }
 
 TEST(ConvertCommand, NeverWritesOverAFile) {
-    TempDir dir;
-    const fs::path in = dir.path() / "in.MDB";
+    testsupport::CatalogFolder dir;
+    const fs::path in = dir.dataDir() / "in.MDB";
     testsupport::writeSqliteFile(in, {{"PartsMaster", {"PartsNo TEXT"}, {{std::string("1")}}, {}}});
     const std::string original = readFile(in);
-    const fs::path out = dir.path() / "out.MDB";
+    const fs::path out = dir.dataDir() / "out.MDB";
     { std::ofstream(out) << "keep me"; }
 
     const ToolResult over = runTool({"convert", in.string(), out.string()});
@@ -110,14 +110,14 @@ TEST(ConvertCommand, NeverWritesOverAFile) {
 }
 
 TEST(ConvertCommand, AFailureLeavesNoFile) {
-    TempDir dir;
-    const fs::path in = dir.path() / "in.MDB";
+    testsupport::CatalogFolder dir;
+    const fs::path in = dir.dataDir() / "in.MDB";
     { std::ofstream(in) << "not a database at all"; }
-    const fs::path out = dir.path() / "out.MDB";
+    const fs::path out = dir.dataDir() / "out.MDB";
     const ToolResult result = runTool({"convert", in.string(), out.string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("neither an SQLite nor a Jet database"), std::string::npos) << result.err;
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.dataDir()), fs::directory_iterator()), 1);
     EXPECT_EQ(runTool({"convert", in.string()}).exitCode, 2);
 }
 

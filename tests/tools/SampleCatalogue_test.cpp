@@ -1,6 +1,8 @@
 // vexorin-catalog sample: the same bytes on every run, a clean check, every case the lookups must handle.
 #include "ToolRun.h"
 
+#include "tests/support/CatalogFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -13,9 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> Makers = {"TOYOTA", "NISSAN", "HONDA",    "MAZDA", "MITSUBISHI",
-                                         "SUZUKI", "DAIHATSU", "SUBARU", "ISUZU"};
-
 long long count(const fs::path& file, const std::string& sql) {
     const auto values = queryColumn(file, "SELECT count(*) FROM " + sql);
     return values.empty() ? -1 : std::stoll(values.front());
@@ -24,15 +23,15 @@ long long count(const fs::path& file, const std::string& sql) {
 class SampleTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        s_dir = new TempDir;
-        const ToolResult result = runTool({"sample", s_dir->path().string()});
+        s_dir = new testsupport::CatalogFolder;
+        const ToolResult result = runTool({"sample", s_dir->dataDir().string()});
         ASSERT_EQ(result.exitCode, 0) << result.err;
     }
     static void TearDownTestSuite() {
         delete s_dir;
         s_dir = nullptr;
     }
-    static fs::path file(const std::string& name) { return s_dir->path() / name; }
+    static fs::path file(const std::string& name) { return s_dir->dataDir() / name; }
     // Rows that match in all the makers' files together.
     static long long makerRows(const std::string& sql) {
         long long total = 0;
@@ -41,14 +40,14 @@ protected:
         return total;
     }
 
-    static TempDir* s_dir;
+    static testsupport::CatalogFolder* s_dir;
 };
 
-TempDir* SampleTest::s_dir = nullptr;
+testsupport::CatalogFolder* SampleTest::s_dir = nullptr;
 
 TEST_F(SampleTest, WritesTheFolderThatTheProgramOpens) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(s_dir->path()))
+    for (const auto& entry : fs::directory_iterator(s_dir->dataDir()))
         names.insert(entry.path().filename().string());
     std::set<std::string> expected = {"PartsNo.MDB", "catalog.pdf"};
     for (const std::string& maker : Makers)
@@ -65,14 +64,14 @@ TEST_F(SampleTest, IsTheSameOnEveryRunAndChecksClean) {
     // only now and then.
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     for (int run = 0; run < 3; ++run) {
-        TempDir again;
-        ASSERT_EQ(runTool({"sample", again.path().string()}).exitCode, 0);
-        for (const auto& entry : fs::directory_iterator(s_dir->path()))
-            EXPECT_TRUE(readFile(entry.path()) == readFile(again.path() / entry.path().filename()))
+        testsupport::CatalogFolder again;
+        ASSERT_EQ(runTool({"sample", again.dataDir().string()}).exitCode, 0);
+        for (const auto& entry : fs::directory_iterator(s_dir->dataDir()))
+            EXPECT_TRUE(readFile(entry.path()) == readFile(again.dataDir() / entry.path().filename()))
                 << entry.path().filename() << " differs between two runs";
     }
 
-    const ToolResult check = runTool({"check", s_dir->path().string()});
+    const ToolResult check = runTool({"check", s_dir->dataDir().string()});
     EXPECT_EQ(check.exitCode, 0) << check.out;
     EXPECT_EQ(check.out, "");
 }
@@ -80,8 +79,9 @@ TEST_F(SampleTest, IsTheSameOnEveryRunAndChecksClean) {
 TEST_F(SampleTest, HasTheIndexesOfTheSchema) {
     EXPECT_EQ(queryColumn(file("PartsNo.MDB"), "SELECT name FROM sqlite_master WHERE type = 'index'"),
               std::vector<std::string>{"PartsMaster_PartsNo"});
-    EXPECT_EQ(queryColumn(file("Tessik-HONDA.MDB"), "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"),
-              (std::vector<std::string>{"CarSpecMaster_CarNo", "MakerMaster_MakerName", "PartsStructure_CarNo"}));
+    EXPECT_EQ(
+        queryColumn(file("Tessik-HONDA.MDB"), "SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"),
+        (std::vector<std::string>{"CarSpecMaster_CarNo", "MakerMaster_MakerName", "PartsStructure_CarNo"}));
 }
 
 // Every case the lookups must handle occurs somewhere in the sample.
@@ -125,7 +125,8 @@ TEST_F(SampleTest, ShowsEveryCaseOfTheLookups) {
         {"a year of 4 characters", "CarSpecMaster WHERE length(Year) = 4"},
         {"a year of 25 with 15 trailing blanks",
          "CarSpecMaster WHERE length(Year) = 25 AND substr(Year, 11) = '               '"},
-        {"a year of 25 with text after the tenth", "CarSpecMaster WHERE length(Year) = 25 AND trim(substr(Year, 11)) <> ''"},
+        {"a year of 25 with text after the tenth",
+         "CarSpecMaster WHERE length(Year) = 25 AND trim(substr(Year, 11)) <> ''"},
         {"a year of 15 characters", "CarSpecMaster WHERE length(Year) = 15"},
         {"a Null year", "CarSpecMaster WHERE Year IS NULL"},
         {"a Null car code and type", "CarSpecMaster WHERE CarCode IS NULL AND Type IS NULL"},
@@ -148,8 +149,8 @@ TEST_F(SampleTest, ShowsEveryCaseOfTheLookups) {
     for (const std::string& maker : Makers)
         for (const std::string& groups :
              queryColumn(file("Tessik-" + maker + ".MDB"),
-                    "SELECT count(DISTINCT coalesce(rtrim(CarCode), '') || '|' || coalesce(Type, '')) "
-                    "FROM CarSpecMaster GROUP BY CarNo, Class"))
+                         "SELECT count(DISTINCT coalesce(rtrim(CarCode), '') || '|' || coalesce(Type, '')) "
+                         "FROM CarSpecMaster GROUP BY CarNo, Class"))
             groupCounts.insert(groups);
     for (int groups = 1; groups <= 8; ++groups)
         EXPECT_TRUE(groupCounts.contains(std::to_string(groups))) << groups << " groups";
@@ -164,53 +165,54 @@ TEST_F(SampleTest, ShowsEveryCaseOfTheLookups) {
     EXPECT_GT(count(parts, "PartsMaster WHERE BearingNo = ''"), 0);
     // Every parts number of a part line is in PartsMaster with the same bearing.
     for (const std::string& maker : Makers)
-        EXPECT_EQ(queryColumn(file("Tessik-" + maker + ".MDB"),
-                         "SELECT count(*) FROM PartsStructure s WHERE s.PartsNo <> '' AND NOT EXISTS "
-                         "(SELECT 1 FROM p.PartsMaster m WHERE m.PartsNo = s.PartsNo AND m.BearingNo = s.BearingNo)",
-                         parts),
-                  std::vector<std::string>{"0"})
+        EXPECT_EQ(
+            queryColumn(file("Tessik-" + maker + ".MDB"),
+                        "SELECT count(*) FROM PartsStructure s WHERE s.PartsNo <> '' AND NOT EXISTS "
+                        "(SELECT 1 FROM p.PartsMaster m WHERE m.PartsNo = s.PartsNo AND m.BearingNo = s.BearingNo)",
+                        parts),
+            std::vector<std::string>{"0"})
             << maker;
 }
 
 TEST(SampleScale, ScaleAddsPartsNumbersAndTheBenchmarksCar) {
-    TempDir one;
-    TempDir two;
-    ASSERT_EQ(runTool({"sample", one.path().string()}).exitCode, 0);
-    ASSERT_EQ(runTool({"sample", two.path().string(), "--scale", "2"}).exitCode, 0);
-    EXPECT_EQ(count(two.path() / "PartsNo.MDB", "PartsMaster") - count(one.path() / "PartsNo.MDB", "PartsMaster"),
+    testsupport::CatalogFolder one;
+    testsupport::CatalogFolder two;
+    ASSERT_EQ(runTool({"sample", one.dataDir().string()}).exitCode, 0);
+    ASSERT_EQ(runTool({"sample", two.dataDir().string(), "--scale", "2"}).exitCode, 0);
+    EXPECT_EQ(count(two.dataDir() / "PartsNo.MDB", "PartsMaster") - count(one.dataDir() / "PartsNo.MDB", "PartsMaster"),
               2000);
-    const fs::path toyota = two.path() / "Tessik-TOYOTA.MDB";
+    const fs::path toyota = two.dataDir() / "Tessik-TOYOTA.MDB";
     EXPECT_EQ(count(toyota, "MakerMaster WHERE CarNo = 'T99999' AND CarName = 'FLEET (ALL TYPES)'"), 1);
     EXPECT_EQ(count(toyota, "PartsStructure WHERE CarNo = 'T99999' AND Application = '1' AND Class = 1"), 20);
-    EXPECT_EQ(count(one.path() / "Tessik-TOYOTA.MDB", "MakerMaster") + 2 + 1, count(toyota, "MakerMaster"));
-    const ToolResult check = runTool({"check", two.path().string()});
+    EXPECT_EQ(count(one.dataDir() / "Tessik-TOYOTA.MDB", "MakerMaster") + 2 + 1, count(toyota, "MakerMaster"));
+    const ToolResult check = runTool({"check", two.dataDir().string()});
     EXPECT_EQ(check.exitCode, 0) << check.out;
 }
 
 TEST(SampleRefusals, NeverReplacesAFileAndWritesNothingThen) {
-    TempDir dir;
-    const fs::path existing = dir.path() / "Tessik-MAZDA.MDB";
+    testsupport::CatalogFolder dir;
+    const fs::path existing = dir.dataDir() / "Tessik-MAZDA.MDB";
     { std::ofstream(existing) << "the maintainer's own file"; }
-    const ToolResult result = runTool({"sample", dir.path().string()});
+    const ToolResult result = runTool({"sample", dir.dataDir().string()});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("Tessik-MAZDA.MDB exists already"), std::string::npos) << result.err;
     EXPECT_EQ(readFile(existing), "the maintainer's own file");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.dataDir()), fs::directory_iterator()), 1);
 }
 
 TEST(SampleRefusals, BadArguments) {
-    TempDir dir;
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"sample"},
-             {"sample", dir.path().string(), "--scale", "0"},
-             {"sample", dir.path().string(), "--scale", "x"},
-             {"sample", dir.path().string(), "--scale"},
-             {"sample", dir.path().string(), "other"}}) {
+    testsupport::CatalogFolder dir;
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"sample"},
+                                               {"sample", dir.dataDir().string(), "--scale", "0"},
+                                               {"sample", dir.dataDir().string(), "--scale", "x"},
+                                               {"sample", dir.dataDir().string(), "--scale"},
+                                               {"sample", dir.dataDir().string(), "other"}}) {
         const ToolResult result = runTool(args);
         EXPECT_EQ(result.exitCode, 2) << args.size();
         EXPECT_FALSE(result.err.empty());
     }
-    EXPECT_FALSE(fs::exists(dir.path() / "PartsNo.MDB"));
+    EXPECT_FALSE(fs::exists(dir.dataDir() / "PartsNo.MDB"));
 }
 
 } // namespace

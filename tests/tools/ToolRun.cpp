@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -50,19 +49,6 @@ std::filesystem::path jetTestData() {
         return {};
     const std::filesystem::path jet = std::filesystem::path(testData) / "jet";
     return std::filesystem::is_directory(jet) ? jet : std::filesystem::path();
-}
-
-TempDir::TempDir() {
-    std::random_device random;
-    do
-        m_path = std::filesystem::temp_directory_path() / ("vexorin-tool-" + std::to_string(random()));
-    while (std::filesystem::exists(m_path));
-    std::filesystem::create_directories(m_path);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
 }
 
 namespace {

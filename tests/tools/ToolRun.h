@@ -7,6 +7,10 @@
 
 namespace tooltest {
 
+// The makers of the car lookup, whose files a catalogue folder holds.
+inline const std::vector<std::string> Makers = {"TOYOTA", "NISSAN",   "HONDA",  "MAZDA", "MITSUBISHI",
+                                                "SUZUKI", "DAIHATSU", "SUBARU", "ISUZU"};
+
 struct ToolResult {
     int exitCode = -1;
     std::string out;
@@ -20,19 +24,6 @@ ToolResult runTool(const std::vector<std::string>& args);
 
 // The folder of the real Jet files, or empty when the shared test data is absent.
 std::filesystem::path jetTestData();
-
-// A fresh temporary folder, removed with its content by the destructor.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // Every value of the first column of sql's rows on an SQLite file, as text
 // ("" for Null); with attached given, that file is there as database "p".
