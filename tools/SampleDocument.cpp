@@ -51,7 +51,6 @@ public:
     explicit PdfPages(QPdfWriter& writer) : m_writer(writer), m_painter(&writer) { m_mm = writer.resolution() / 25.4; }
 
     double mm(double value) const { return value * m_mm; }
-    QPainter& painter() { return m_painter; }
 
     void text(double xMm, double yMm, const QString& text, int points, bool bold = false) {
         QFont font("DejaVu Sans");
