@@ -55,9 +55,9 @@ private:
     // "CarNo = <quoted car number> And Class = <class number>", read anew from the page's labels.
     std::string conditionText() const;
     QString selectionText(const char* comboName) const;
-    // Creates and loads the page of that index (0 for page 1); captions it unless it is page 1,
-    // whose caption is written once the second query has rows.
+    // Creates and loads the page of that index (0 for page 1), hidden and without a caption.
     void newPage(int pageIndex);
+    // "P<n> Maker:<maker box>  CarName:<model box>" on the page of that index.
     void writeCaption(int pageIndex);
     CarInfo& pageAt(int pageIndex) const;
     // The group header of the current row, in m_rowHeader.
