@@ -2,28 +2,23 @@
 
 namespace partsno {
 
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == u' ')
-        ++first;
-    while (end > first && text[end - 1] == u' ')
-        --end;
-    return text.sliced(first, end - first);
+std::string_view trimBlanks(std::string_view utf8) {
+    const auto first = utf8.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return utf8.substr(first, utf8.find_last_not_of(' ') - first + 1);
 }
 
-QString fixedField(const QString& text, int width) {
-    // Width counts characters as shown, so a character outside the basic
-    // plane (two UTF-16 units) takes one place.
-    qsizetype characters = text.size();
-    for (const QChar unit : text)
-        if (unit.isLowSurrogate())
-            --characters;
-    if (characters >= width)
-        return text;
-    QString field = text;
-    field.append(QString(width - characters, u' '));
-    return field;
+void appendFixedField(std::string& line, std::string_view utf8, int width) {
+    // The width counts characters as shown: every byte but a UTF-8
+    // continuation byte starts one.
+    long characters = 0;
+    for (const char byte : utf8)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
+            ++characters;
+    line += utf8;
+    if (characters < width)
+        line.append(static_cast<std::size_t>(width - characters), ' ');
 }
 
 } // namespace partsno

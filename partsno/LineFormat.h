@@ -1,17 +1,20 @@
-// Text pieces of the result lines: trimming blanks and fixed-width fields.
+// Text pieces of the result lines, in UTF-8 as the catalogue delivers its
+// values: trimming blanks and fixed-width fields. Working on the bytes keeps
+// a listing of a million rows free of conversions until the finished line.
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace partsno {
 
 // The text without its leading and trailing blanks (the space character only;
-// a tab or other white space is part of the value).
-QString trimBlanks(const QString& text);
+// a tab or other white space is part of the value). A view into text.
+std::string_view trimBlanks(std::string_view utf8);
 
-// The text left-aligned in a field of width characters, blanks added on the
-// right. A longer text is returned whole, never cut: a cut parts or bearing
-// number would be a different number on screen.
-QString fixedField(const QString& text, int width);
+// Appends the text left-aligned in a field of width characters, blanks added
+// on the right. A longer text is appended whole, never cut: a cut parts or
+// bearing number would be a different number on screen.
+void appendFixedField(std::string& line, std::string_view utf8, int width);
 
 } // namespace partsno

@@ -20,36 +20,36 @@ constexpr int NumberWidth = 20;
 constexpr int Hourglass = 11;
 constexpr int DefaultPointer = 0;
 
-QString fieldText(const catalog::FieldValue& value) {
-    return QString::fromStdString(value.toText());
-}
-
 // The piece of a parts or bearing number for the current row: the trimmed value
 // in a fixed field, or blanks for an empty or Null value. A piece whose field
 // cannot be read keeps its text from the previous row.
-void numberPiece(FailureReport& report, const catalog::Recordset& rows, const char* field, QString& piece) {
+void numberPiece(FailureReport& report, const catalog::Recordset& rows, const char* field, std::string& piece) {
     std::optional<catalog::FieldValue> value;
     if (report.test([&] {
             value = rows.Fields(field);
             return !value->isEmpty();
         })) {
         // After a failed emptiness test the field is read again, as the non-empty branch does.
-        report.run([&] { piece = fixedField(trimBlanks(fieldText(value ? *value : rows.Fields(field))), NumberWidth); });
+        report.run([&] {
+            const std::string text = value ? value->toText() : rows.Fields(field).toText();
+            piece.clear();
+            appendFixedField(piece, trimBlanks(text), NumberWidth);
+        });
     } else {
-        piece = QString(NumberWidth, u' ');
+        piece.assign(NumberWidth, ' ');
     }
 }
 
 // The other-make piece: the value as stored, or one blank for an empty or Null value.
-void otherMakePiece(FailureReport& report, const catalog::Recordset& rows, QString& piece) {
+void otherMakePiece(FailureReport& report, const catalog::Recordset& rows, std::string& piece) {
     std::optional<catalog::FieldValue> value;
     if (report.test([&] {
             value = rows.Fields("OtherMk");
             return !value->isEmpty();
         })) {
-        report.run([&] { piece = fieldText(value ? *value : rows.Fields("OtherMk")); });
+        report.run([&] { piece = value ? value->toText() : rows.Fields("OtherMk").toText(); });
     } else {
-        piece = QStringLiteral(" ");
+        piece = " ";
     }
 }
 
@@ -99,15 +99,15 @@ std::string Ptn1::searchStatement(const QString& typed, bool searchAll) {
     return statement;
 }
 
-QString Ptn1::bearingLine(const QString& partsPiece, const QString& bearingPiece, const QString& otherPiece) {
-    QString line;
-    line.reserve(partsPiece.size() + bearingPiece.size() + otherPiece.size() + 2);
-    line += partsPiece;
-    line += u' ';
-    line += bearingPiece;
-    line += u' ';
-    line += otherPiece;
-    return line;
+QString Ptn1::bearingLine(std::string& buffer, const std::string& partsPiece, const std::string& bearingPiece,
+                          const std::string& otherPiece) {
+    buffer.clear();
+    buffer += partsPiece;
+    buffer += ' ';
+    buffer += bearingPiece;
+    buffer += ' ';
+    buffer += otherPiece;
+    return QString::fromUtf8(buffer);
 }
 
 // The search runs as a sequence of steps under a failure report: a failing step
@@ -158,9 +158,10 @@ void Ptn1::Search() {
 void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
     // The pieces live across rows: one whose field cannot be read keeps the
     // previous row's text.
-    QString partsPiece;
-    QString bearingPiece;
-    QString otherPiece;
+    std::string partsPiece;
+    std::string bearingPiece;
+    std::string otherPiece;
+    std::string line;
     for (;;) {
         // A recordset that fails its end-of-rows test or its move would fail
         // them again for ever: the listing ends after that message.
@@ -171,7 +172,7 @@ void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
         numberPiece(report, PartsRs, "BearingNo", bearingPiece);
         otherMakePiece(report, PartsRs, otherPiece);
         report.run([&] {
-            brgInfo.control<forms::ListBox>("List1").AddItem(bearingLine(partsPiece, bearingPiece, otherPiece));
+            brgInfo.control<forms::ListBox>("List1").AddItem(bearingLine(line, partsPiece, bearingPiece, otherPiece));
         });
         if (!report.run([&] { PartsRs.MoveNext(); }))
             break;

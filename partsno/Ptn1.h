@@ -34,9 +34,10 @@ public:
     // pattern characters in it keep their meaning); every row when searchAll.
     static std::string searchStatement(const QString& typed, bool searchAll);
 
-    // The line of one row: PartsNo and BearingNo trimmed in fields of 20
-    // characters (longer values whole), OtherMk as stored, joined by blanks.
-    static QString bearingLine(const QString& partsPiece, const QString& bearingPiece, const QString& otherPiece);
+    // The line of one row from its three pieces (UTF-8), joined by blanks;
+    // buffer is scratch space kept from line to line.
+    static QString bearingLine(std::string& buffer, const std::string& partsPiece, const std::string& bearingPiece,
+                               const std::string& otherPiece);
 
     // The parts-number database, "C:\Vexorin\DATA\PartsNo.MDB".
     static const char* const PartsNoDatabase;
