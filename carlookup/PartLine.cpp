@@ -30,15 +30,27 @@ bool isLevelOne(const std::optional<catalog::FieldValue>& level) {
     return ok && number == 1;
 }
 
+// Whether the text holds only blanks from position from (counting from 0) for count characters.
+bool blanksAt(const QString& text, qsizetype from, qsizetype count) {
+    if (text.size() < from + count)
+        return false;
+    for (qsizetype i = from; i < from + count; ++i)
+        if (text[i] != u' ')
+            return false;
+    return true;
+}
+
 QString nameField(const PartRow& row) {
     if (isEmptyField(row.PartsName))
         return QString(ShortNameWidth, u' ');
     const QString name = (isLevelOne(row.DispLevel) ? QStringLiteral("  ") : QString()) + textOf(row.PartsName);
     // A name stored padded with blanks to 60 characters or more, whose text fits in the first 40, keeps
     // the short form; every other name gets a line of its own.
-    if (name.mid(ShortNameWidth, 20) == QString(20, u' '))
+    if (blanksAt(name, ShortNameWidth, 20))
         return name.left(ShortNameWidth);
-    return fixedField(name, LongNameWidth);
+    QString field;
+    appendFixedField(field, name, LongNameWidth);
+    return field;
 }
 
 // The L/R column: the marker trimmed, one blank for none, so that the later columns stay in place.
@@ -54,16 +66,25 @@ QString leftRightText(const std::optional<catalog::FieldValue>& rl) {
 
 QStringList partLineItems(const PartRow& row) {
     const QString name = nameField(row);
-    QString data = leftRightText(row.RL);
-    data += u' ';
-    data += fixedField(textOf(row.PartsNo), PartsNoWidth);
-    data += u' ';
-    data += fixedField(textOf(row.BearingNo), BearingNoWidth);
-    data += u' ';
-    data += isEmptyField(row.OtherMk) ? QStringLiteral(" ") : textOf(row.OtherMk);
-    if (name.size() <= ShortNameWidth)
-        return {name + u' ' + data};
-    return {name, QString(ShortNameWidth + 1, u' ') + data};
+    const bool oneItem = name.size() <= ShortNameWidth;
+    // One line holds the name field (one item) or the blanks before the data (two items).
+    QString line;
+    line.reserve(ShortNameWidth + 1 + 4 + PartsNoWidth + BearingNoWidth + 8);
+    if (oneItem)
+        line += name;
+    else
+        line.fill(u' ', ShortNameWidth);
+    line += u' ';
+    line += leftRightText(row.RL);
+    line += u' ';
+    appendFixedField(line, textOf(row.PartsNo), PartsNoWidth);
+    line += u' ';
+    appendFixedField(line, textOf(row.BearingNo), BearingNoWidth);
+    line += u' ';
+    line += isEmptyField(row.OtherMk) ? QStringLiteral(" ") : textOf(row.OtherMk);
+    if (oneItem)
+        return {line};
+    return {name, line};
 }
 
 } // namespace carlookup

@@ -16,10 +16,10 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString fixedField(const QString& text, int width) {
-    if (text.size() >= width)
-        return text;
-    return text + QString(width - text.size(), u' ');
+void appendFixedField(QString& line, const QString& text, int width) {
+    line += text;
+    if (text.size() < width)
+        line.append(QString(width - text.size(), u' '));
 }
 
 double valueOfText(const QString& text) {
@@ -32,10 +32,19 @@ double valueOfText(const QString& text) {
     if (i < size && (text[i] == u'+' || text[i] == u'-'))
         ++i;
     bool digits = false;
+    // Whole numbers, the usual case (a class, a level), are read without the
+    // general conversion.
+    qint64 whole = 0;
+    int wholeDigits = 0;
     while (isDigit(i)) {
+        whole = whole * 10 + (text[i].unicode() - u'0');
+        ++wholeDigits;
         ++i;
         digits = true;
     }
+    const bool plain = i >= size || (text[i] != u'.' && text[i] != u'e' && text[i] != u'E');
+    if (digits && plain && wholeDigits <= 15)
+        return text[start] == u'-' ? -double(whole) : double(whole);
     if (i < size && text[i] == u'.') {
         ++i;
         while (isDigit(i)) {

@@ -10,10 +10,10 @@ namespace carlookup {
 // a tab or other white space is part of the value).
 QString trimBlanks(const QString& text);
 
-// The text left-aligned in a field of width characters, blanks added on the
-// right. A longer text is returned whole, never cut: a cut parts or bearing
-// number would be a different number on screen.
-QString fixedField(const QString& text, int width);
+// Appends the text to line as a field of width characters: left-aligned,
+// blanks added on the right. A longer text goes in whole, never cut: a cut
+// parts or bearing number would be a different number on screen.
+void appendFixedField(QString& line, const QString& text, int width);
 
 // The number at the start of the text, leading blanks skipped: an optional
 // sign, digits with an optional fraction and exponent. 0 when the text does
