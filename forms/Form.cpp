@@ -68,14 +68,17 @@ void Form::Load() {
     Dispatcher::run(nullptr, [this] { Form_Load(); });
 }
 
-void Form::Show() {
-    auto& runtime = RuntimeState::instance();
-    if (runtime.ending)
-        return;
+FormWindow* Form::loadForShow() {
+    if (RuntimeState::instance().ending)
+        return nullptr;
     Load();
-    if (!IsLoaded())
+    return m_state->window.get(); // nullptr when the load handler unloaded the form again
+}
+
+void Form::Show() {
+    FormWindow* window = loadForShow();
+    if (!window)
         return;
-    FormWindow* window = m_state->window.get();
     if (!window->isVisible()) {
         window->setWindowModality(Qt::NonModal);
         window->show();
@@ -84,13 +87,10 @@ void Form::Show() {
 }
 
 void Form::ShowModal() {
+    FormWindow* window = loadForShow();
+    if (!window)
+        return;
     auto& runtime = RuntimeState::instance();
-    if (runtime.ending)
-        return;
-    Load();
-    if (!IsLoaded())
-        return;
-    FormWindow* window = m_state->window.get();
     // A form already waited on in a modal show is only brought to the front.
     if (window->isVisible() && !m_state->modalLoops.empty()) {
         present();

@@ -129,6 +129,8 @@ private:
     void applyWindowFlags();
     void applyTabOrder();
     std::vector<Control*> controlsInTabOrder() const;
+    // Loads the form unless End has run; its window, or nullptr when there is none to show.
+    FormWindow* loadForShow();
     // Raises and activates the shown window, gives the first control the focus, runs Activate.
     void present();
 
