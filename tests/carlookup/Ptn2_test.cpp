@@ -50,6 +50,22 @@ TEST_F(CarSelectTest, ListsTheMakersModelsInCarNumberOrder) {
     });
 }
 
+TEST_F(CarSelectTest, ArrowKeysOnTheMakerListChooseEachMakerPassed) {
+    ProgramDriver::run([](GuiDriver& gui) {
+        MessageBoxRecorder messages;
+        forms::Form* carSelect = openCarSelect(gui);
+        ASSERT_NE(carSelect, nullptr);
+        gui.widget(*carSelect, "Combo1")->setFocus();
+        gui.press(*carSelect, Qt::Key_Down); // TOYOTA
+        EXPECT_EQ(ptn2().SelectedMaker, "TOYOTA");
+        EXPECT_EQ(itemsOf(*carSelect, "Combo2"), (QStringList{"CROWN", "BB", "AYGO"}));
+        gui.press(*carSelect, Qt::Key_Down); // NISSAN
+        EXPECT_EQ(ptn2().SelectedMaker, "NISSAN");
+        EXPECT_EQ(itemsOf(*carSelect, "Combo2"), (QStringList{"MARCH", "NOTE"}));
+        EXPECT_TRUE(messages.texts().isEmpty());
+    });
+}
+
 TEST_F(CarSelectTest, ChoosingTheSameMakerAgainChangesNothing) {
     ProgramDriver::run([&](GuiDriver& gui) {
         MessageBoxRecorder messages;
