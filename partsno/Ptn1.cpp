@@ -162,6 +162,7 @@ void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
     std::string bearingPiece;
     std::string otherPiece;
     std::string line;
+    forms::ListBox* list = nullptr;
     for (;;) {
         // A recordset that fails its end-of-rows test or its move would fail
         // them again for ever: the listing ends after that message.
@@ -172,7 +173,10 @@ void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
         numberPiece(report, PartsRs, "BearingNo", bearingPiece);
         otherMakePiece(report, PartsRs, otherPiece);
         report.run([&] {
-            brgInfo.control<forms::ListBox>("List1").AddItem(bearingLine(line, partsPiece, bearingPiece, otherPiece));
+            // Found once: BrgInfo stays hidden and loaded while it is filled.
+            if (!list)
+                list = &brgInfo.control<forms::ListBox>(QStringLiteral("List1"));
+            list->AddItem(bearingLine(line, partsPiece, bearingPiece, otherPiece));
         });
         if (!report.run([&] { PartsRs.MoveNext(); }))
             break;
