@@ -46,12 +46,13 @@ QString PartsSearch::headingText(const QString& maker, const QString& model, con
 }
 
 std::string PartsSearch::classQuery(const QString& carNo) {
-    return std::string("SELECT DISTINCT Class From PartsStructure") + " WHERE " + "CarNo = " +
-           catalog::quoteText(carNo.toStdString());
+    return std::string("SELECT DISTINCT Class From PartsStructure") + " WHERE " +
+           "CarNo = " + catalog::quoteText(carNo.toStdString());
 }
 
 std::string PartsSearch::detailQuery(const QString& carNo, const QString& applicationCode) {
-    return std::string("SELECT * From PartsStructure") + " WHERE " + "CarNo =" + catalog::quoteText(carNo.toStdString()) +
+    return std::string("SELECT * From PartsStructure") + " WHERE " +
+           "CarNo =" + catalog::quoteText(carNo.toStdString()) +
            "And Application = " + catalog::quoteText(applicationCode.toStdString());
 }
 
@@ -143,9 +144,8 @@ void PartsSearch::makePage(int k, long pageCount) {
         place(k).classNumber = classNumber;
     });
     m_report.run([&] { pageForm(k).control<forms::Label>("Label2").setCaption(m_carNo); });
-    m_report.run([&] {
-        pageForm(k).control<forms::Label>("Label3").setCaption(signedNumberText(classOf(m_form.MakerRs)));
-    });
+    m_report.run(
+        [&] { pageForm(k).control<forms::Label>("Label3").setCaption(signedNumberText(classOf(m_form.MakerRs))); });
     m_report.run([&] { pageForm(k).control<forms::Label>("Label4").setCaption(m_form.SelectedMaker); });
 }
 

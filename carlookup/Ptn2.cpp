@@ -17,7 +17,7 @@
 namespace carlookup {
 namespace {
 
-constexpr std::array Makers = {"TOYOTA", "NISSAN", "HONDA", "MAZDA", "MITSUBISHI",
+constexpr std::array Makers = {"TOYOTA", "NISSAN",   "HONDA",  "MAZDA", "MITSUBISHI",
                                "SUZUKI", "DAIHATSU", "SUBARU", "ISUZU"};
 
 struct ApplicationOption {
@@ -42,8 +42,8 @@ std::string Ptn2::makerDatabase(const QString& maker) {
 }
 
 std::string Ptn2::modelQuery(const QString& maker) {
-    return std::string("SELECT CarName,CarNo From MakerMaster") + " WHERE " + "MakerName = " +
-           catalog::quoteText(maker.toStdString()) + " Order By CarNo";
+    return std::string("SELECT CarName,CarNo From MakerMaster") + " WHERE " +
+           "MakerName = " + catalog::quoteText(maker.toStdString()) + " Order By CarNo";
 }
 
 void Ptn2::createControls() {
@@ -74,8 +74,8 @@ void Ptn2::createControls() {
     frame1->setCaption("Application");
     for (int index = 0; index < static_cast<int>(Applications.size()); ++index) {
         const ApplicationOption& application = Applications[index];
-        auto* option = addControlIn<forms::OptionButton>(*frame1, "Option1", forms::TwipsRect{360, application.top, 2055, 255},
-                                                         index);
+        auto* option = addControlIn<forms::OptionButton>(*frame1, "Option1",
+                                                         forms::TwipsRect{360, application.top, 2055, 255}, index);
         option->setCaption(application.caption);
         option->onClick = [this](int chosen) { applicationChosen(chosen); };
     }

@@ -139,12 +139,13 @@ std::vector<forms::Form*> pages() {
     return found;
 }
 
-void BM_ModelsAlone(benchmark::State& state) {
+// A form operation's catalogue calls alone, which read rows rows each time.
+void BM_Alone(benchmark::State& state, long (*queries)(), long rows) {
     resetPeak();
     for (auto _ : state)
-        if (modelsAlone() != setting.models)
-            state.SkipWithError("the query read another number of models");
-    state.counters["rows"] = double(setting.models);
+        if (queries() != rows)
+            state.SkipWithError("the queries read another number of rows");
+    state.counters["rows"] = double(rows);
     state.counters["peak_MiB"] = peakMiB();
 }
 
@@ -166,15 +167,6 @@ void BM_ChooseMaker(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["rows"] = double(setting.models);
-    state.counters["peak_MiB"] = peakMiB();
-}
-
-void BM_SearchAlone(benchmark::State& state) {
-    resetPeak();
-    for (auto _ : state)
-        if (searchAlone() != setting.lines)
-            state.SkipWithError("the query read another number of lines");
-    state.counters["rows"] = double(setting.lines);
     state.counters["peak_MiB"] = peakMiB();
 }
 
@@ -215,7 +207,8 @@ public:
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        for (const auto& [form, alone] : {std::pair{"ChooseMaker", "ModelsAlone"}, std::pair{"Search", "SearchAlone"}}) {
+        for (const auto& [form, alone] :
+             {std::pair{"ChooseMaker", "ModelsAlone"}, std::pair{"Search", "SearchAlone"}}) {
             const auto formTime = m_times.find(form);
             const auto aloneTime = m_times.find(alone);
             if (formTime != m_times.end() && aloneTime != m_times.end() && aloneTime->second.real > 0 &&
@@ -314,9 +307,13 @@ int main(int argc, char* argv[]) {
     int status = 0;
     try {
         prepare(driveC / "Vexorin" / "DATA", scale);
-        benchmark::RegisterBenchmark("ModelsAlone", BM_ModelsAlone)->Unit(benchmark::kMillisecond)->Iterations(30);
+        benchmark::RegisterBenchmark("ModelsAlone", BM_Alone, modelsAlone, setting.models)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(30);
         benchmark::RegisterBenchmark("ChooseMaker", BM_ChooseMaker)->Unit(benchmark::kMillisecond)->Iterations(30);
-        benchmark::RegisterBenchmark("SearchAlone", BM_SearchAlone)->Unit(benchmark::kMillisecond)->Iterations(10);
+        benchmark::RegisterBenchmark("SearchAlone", BM_Alone, searchAlone, setting.lines)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(10);
         benchmark::RegisterBenchmark("Search", BM_Search)->Unit(benchmark::kMillisecond)->Iterations(10);
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);

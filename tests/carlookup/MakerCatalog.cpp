@@ -4,6 +4,7 @@
 #include "forms/ComboBox.h"
 #include "forms/Forms.h"
 #include "forms/ListBox.h"
+#include "tests/support/ProgramDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,8 @@ Table partsStructure(std::vector<Row> rows) {
 
 Table carSpecMaster(std::vector<Row> rows) {
     return {"CarSpecMaster",
-            {"CarNo TEXT", "Class INTEGER", "CarCode TEXT", "Type TEXT", "Year TEXT", "Model TEXT",
-             "Displacement TEXT", "Engine TEXT", "Mission TEXT"},
+            {"CarNo TEXT", "Class INTEGER", "CarCode TEXT", "Type TEXT", "Year TEXT", "Model TEXT", "Displacement TEXT",
+             "Engine TEXT", "Mission TEXT"},
             std::move(rows),
             {}};
 }
@@ -40,6 +41,15 @@ forms::Form* openCarSelect(testsupport::GuiDriver& gui) {
         return nullptr;
     gui.click(*menu, "Command2");
     return gui.waitForForm("Ptn2");
+}
+
+void onCarSelect(const CarSelectScript& script) {
+    testsupport::ProgramDriver::run([&](testsupport::GuiDriver& gui) {
+        testsupport::MessageBoxRecorder messages;
+        forms::Form* carSelect = openCarSelect(gui);
+        ASSERT_NE(carSelect, nullptr);
+        script(gui, *carSelect, messages);
+    });
 }
 
 carlookup::Ptn2& ptn2() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -40,6 +41,12 @@ Row part(const std::string& carNo, const std::string& application, long long par
 
 // "Model && Application" on the menu: Ptn2 shown, or nullptr (a failure noted) when it does not appear.
 forms::Form* openCarSelect(testsupport::GuiDriver& gui);
+
+using CarSelectScript =
+    std::function<void(testsupport::GuiDriver& gui, forms::Form& carSelect, testsupport::MessageBoxRecorder& messages)>;
+// Runs the program with a recorder answering every message box, opens "Car
+// Select" from the menu and runs the script on it.
+void onCarSelect(const CarSelectScript& script);
 // The default instance of Ptn2, for its variables.
 carlookup::Ptn2& ptn2();
 // The items of a drop-down list or list box of a form.

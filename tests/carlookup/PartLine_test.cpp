@@ -15,8 +15,9 @@ FieldValue text(const std::string& value) {
 
 // A row with level 0, the other fields as given.
 PartRow row(std::optional<FieldValue> name, std::optional<FieldValue> rl = text("L"),
-            std::optional<FieldValue> partsNo = text("90043-63164"), std::optional<FieldValue> bearingNo = text("DAC3055W"),
-            std::optional<FieldValue> otherMk = text("*"), std::optional<FieldValue> level = FieldValue::integer(0)) {
+            std::optional<FieldValue> partsNo = text("90043-63164"),
+            std::optional<FieldValue> bearingNo = text("DAC3055W"), std::optional<FieldValue> otherMk = text("*"),
+            std::optional<FieldValue> level = FieldValue::integer(0)) {
     return PartRow{level, name, rl, partsNo, bearingNo, otherMk};
 }
 
@@ -67,10 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"ThirtyNineCharactersWithoutIndentFit",
                  row(text((name39 + spaces(21)).toStdString())),
                  {name39 + u' ' + u' ' + data()}},
-        LineCase{"LevelStoredAsTextOne",
-                 row(text(padded60.toStdString()), text("L"), text("90043-63164"), text("DAC3055W"), text("*"),
-                     text("1")),
-                 {QString("  FRONT HUB").leftJustified(40) + u' ' + data()}},
+        LineCase{
+            "LevelStoredAsTextOne",
+            row(text(padded60.toStdString()), text("L"), text("90043-63164"), text("DAC3055W"), text("*"), text("1")),
+            {QString("  FRONT HUB").leftJustified(40) + u' ' + data()}},
         LineCase{"EmptyRlKeepsTheColumns", row(text(""), text("")), {spaces(40) + u' ' + data(" ")}},
         LineCase{"NullRlKeepsTheColumns", row(text(""), FieldValue::null()), {spaces(40) + u' ' + data(" ")}},
         LineCase{"BlankRlKeepsTheColumns", row(text(""), text("   ")), {spaces(40) + u' ' + data(" ")}},
@@ -81,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"StoredNumbersShowAsDigits",
                  row(text(""), text("R"), FieldValue::integer(12345), FieldValue::integer(6205), text("")),
                  {spaces(40) + u' ' + data("R", "12345", "6205", " ")}},
-        LineCase{"LongValuesAreShownWhole",
-                 row(text(std::string(120, 'N')), text("R"), text("1234567890123456789")),
-                 {QString(120, u'N'), spaces(41) + "R 1234567890123456789 " + QString("DAC3055W").leftJustified(20) +
-                                          " *"}},
+        LineCase{
+            "LongValuesAreShownWhole",
+            row(text(std::string(120, 'N')), text("R"), text("1234567890123456789")),
+            {QString(120, u'N'), spaces(41) + "R 1234567890123456789 " + QString("DAC3055W").leftJustified(20) + " *"}},
         LineCase{"UnreadableFieldsTakeTheLevelOneNonEmptyLongBranches",
                  row(std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt),
                  {QString("  ").leftJustified(100), spaces(41) + u' ' + spaces(15) + u' ' + spaces(20) + u' '}}),

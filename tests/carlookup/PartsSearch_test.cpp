@@ -56,28 +56,26 @@ protected:
         };
         for (long long c = 1; c <= 11; ++c)
             parts.push_back(part("T500", "1", c, "PART OF CLASS " + std::to_string(c)));
-        folder.write("Tessik-TOYOTA.MDB",
-                     {makerMaster({{"TOYOTA", " COROLLA ", "T100"},
-                                   {"TOYOTA", "YARIS", "T200"},
-                                   {"TOYOTA", "PRIUS", "T300"},
-                                   {"TOYOTA", "CAMRY", "T400"},
-                                   {"TOYOTA", "HIACE", "T500"}}),
-                      partsStructure(parts),
-                      carSpecMaster({{"T100", 1LL, "AE100", "SEDAN", "1991-1995", "AE100-AEMDK", "1500", "5A-FE", "5MT"},
-                                     {"T100", 1LL, "AE101", "SEDAN", "1991-1995", "AE101-AEMDK", "1600", "4A-FE", "4AT"},
-                                     {"T100", 1LL, "AE102", "WAGON", "1992-1995", "AE102-AEMDK", "1600", "4A-FE", "4AT"},
-                                     {"T100", 1LL, "AE104", "WAGON", "1992-1995", "AE104-AEMDK", "1600", "4A-FE", "4AT"}})});
+        folder.write(
+            "Tessik-TOYOTA.MDB",
+            {makerMaster({{"TOYOTA", " COROLLA ", "T100"},
+                          {"TOYOTA", "YARIS", "T200"},
+                          {"TOYOTA", "PRIUS", "T300"},
+                          {"TOYOTA", "CAMRY", "T400"},
+                          {"TOYOTA", "HIACE", "T500"}}),
+             partsStructure(parts),
+             carSpecMaster({{"T100", 1LL, "AE100", "SEDAN", "1991-1995", "AE100-AEMDK", "1500", "5A-FE", "5MT"},
+                            {"T100", 1LL, "AE101", "SEDAN", "1991-1995", "AE101-AEMDK", "1600", "4A-FE", "4AT"},
+                            {"T100", 1LL, "AE102", "WAGON", "1992-1995", "AE102-AEMDK", "1600", "4A-FE", "4AT"},
+                            {"T100", 1LL, "AE104", "WAGON", "1992-1995", "AE104-AEMDK", "1600", "4A-FE", "4AT"}})});
     }
 
     testsupport::CatalogFolder folder;
 };
 
 TEST_F(PartsSearchTest, ThreeClassesGiveThreeCascadedPagesWithPage1InFront) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", " COROLLA ", 2); // Timing BeltTensioner
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", " COROLLA ", 2); // Timing BeltTensioner
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 3u);
         EXPECT_TRUE(messages.texts().isEmpty());
@@ -95,10 +93,8 @@ TEST_F(PartsSearchTest, ThreeClassesGiveThreeCascadedPagesWithPage1InFront) {
              " 2",
              160,
              1360,
-             {QString("TENSIONER PULLEY").leftJustified(100),
-              spaces(41) + columns(" ", "13505-00001", "TKR6503", " "),
-              QString("IDLER PULLEY").leftJustified(100),
-              spaces(41) + columns(" ", "13503-00002", "TKR6504", " ")}},
+             {QString("TENSIONER PULLEY").leftJustified(100), spaces(41) + columns(" ", "13505-00001", "TKR6503", " "),
+              QString("IDLER PULLEY").leftJustified(100), spaces(41) + columns(" ", "13503-00002", "TKR6504", " ")}},
             {"3/3" + heading, " 3", 10, 1030, {}},
         };
         for (size_t i = 0; i < pages.size(); ++i) {
@@ -117,17 +113,14 @@ TEST_F(PartsSearchTest, ThreeClassesGiveThreeCascadedPagesWithPage1InFront) {
         }
         EXPECT_EQ(carlookup::PartsList::columnHeading().size(), 231);
         EXPECT_TRUE(gui.waitFor([&] { return forms::Screen::ActiveForm() == pages[0]; }));
-        EXPECT_FALSE(carSelect->Visible());
-        EXPECT_EQ(carSelect->MousePointer(), 0);
+        EXPECT_FALSE(carSelect.Visible());
+        EXPECT_EQ(carSelect.MousePointer(), 0);
     });
 }
 
 TEST_F(PartsSearchTest, ClassesWithAGapPlaceEveryLineOnThePageOfItsClass) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", "CAMRY");
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", "CAMRY");
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 3u);
         EXPECT_TRUE(messages.texts().isEmpty());
@@ -145,22 +138,19 @@ TEST_F(PartsSearchTest, ClassesWithAGapPlaceEveryLineOnThePageOfItsClass) {
 }
 
 TEST_F(PartsSearchTest, ReturnFromPageTwoClosesEveryPageAndASecondSearchWorksAtOnce) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", " COROLLA ", 2);
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", " COROLLA ", 2);
         std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 3u);
         gui.click(*pages[1], "Command1");
         EXPECT_TRUE(loadedForms("PartsList").empty());
-        ASSERT_TRUE(gui.waitFor([&] { return carSelect->Visible(); }));
-        EXPECT_EQ(carSelect->control<forms::ComboBox>("Combo1").Text(), "TOYOTA");
-        EXPECT_EQ(carSelect->control<forms::ComboBox>("Combo2").Text(), " COROLLA ");
-        EXPECT_TRUE(carSelect->control<forms::OptionButton>("Option1(2)").Value());
+        ASSERT_TRUE(gui.waitFor([&] { return carSelect.Visible(); }));
+        EXPECT_EQ(carSelect.control<forms::ComboBox>("Combo1").Text(), "TOYOTA");
+        EXPECT_EQ(carSelect.control<forms::ComboBox>("Combo2").Text(), " COROLLA ");
+        EXPECT_TRUE(carSelect.control<forms::OptionButton>("Option1(2)").Value());
         EXPECT_FALSE(gui.form("Menu")->Visible());
 
-        gui.press(*carSelect, Qt::Key_Return);
+        gui.press(carSelect, Qt::Key_Return);
         pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 3u);
         EXPECT_EQ(itemsOf(*pages[1], "List1").size(), 4);
@@ -172,11 +162,8 @@ TEST_F(PartsSearchTest, ReturnFromPageTwoClosesEveryPageAndASecondSearchWorksAtO
 }
 
 TEST_F(PartsSearchTest, ElevenClassesGiveElevenPagesThatReturnCloses) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", "HIACE");
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", "HIACE");
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 11u);
         EXPECT_TRUE(pages[9]->Caption().startsWith("10/11  Maker:")) << pages[9]->Caption().toStdString();
@@ -186,7 +173,7 @@ TEST_F(PartsSearchTest, ElevenClassesGiveElevenPagesThatReturnCloses) {
         EXPECT_EQ(pages[0]->Top(), 700 + 330 * 11);
         gui.click(*pages[9], "Command1");
         EXPECT_TRUE(loadedForms("PartsList").empty());
-        EXPECT_TRUE(gui.waitFor([&] { return carSelect->Visible(); }));
+        EXPECT_TRUE(gui.waitFor([&] { return carSelect.Visible(); }));
         EXPECT_TRUE(messages.texts().isEmpty());
     });
 }
@@ -205,24 +192,21 @@ struct NotFoundCase {
 class NotFoundTest : public PartsSearchTest, public testing::WithParamInterface<NotFoundCase> {};
 
 TEST_P(NotFoundTest, LeavesCarSelectShown) {
-    ProgramDriver::run([&](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        gui.choose(*carSelect, "Combo1", "TOYOTA");
+    onCarSelect([&](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        gui.choose(carSelect, "Combo1", "TOYOTA");
         if (GetParam().removeDatabase)
             std::filesystem::remove(folder.dataDir() / "Tessik-TOYOTA.MDB");
-        gui.choose(*carSelect, "Combo2", GetParam().model);
-        gui.click(*carSelect, "Option1(" + QString::number(GetParam().option) + ")");
-        gui.click(*carSelect, "Command2");
+        gui.choose(carSelect, "Combo2", GetParam().model);
+        gui.click(carSelect, "Option1(" + QString::number(GetParam().option) + ")");
+        gui.click(carSelect, "Command2");
         answered(gui, messages, GetParam().messages.size());
         EXPECT_EQ(messages.texts(), GetParam().messages);
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         EXPECT_EQ(pages.size(), GetParam().hiddenPages);
         for (forms::Form* page : pages)
             EXPECT_FALSE(page->Visible());
-        EXPECT_TRUE(carSelect->Visible());
-        EXPECT_EQ(carSelect->MousePointer(), 0);
+        EXPECT_TRUE(carSelect.Visible());
+        EXPECT_EQ(carSelect.MousePointer(), 0);
     });
 }
 
@@ -257,16 +241,13 @@ TEST_F(PartsSearchTest, TheHourglassShowsWhileTheSearchWorks) {
 }
 
 TEST_F(PartsSearchTest, PagesLeftHiddenAreClosedByTheNextReturn) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", " COROLLA ", 1); // no rear suspension parts
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", " COROLLA ", 1); // no rear suspension parts
         answered(gui, messages, 1);
         EXPECT_EQ(messages.texts(), QStringList{"Data not Found"});
         ASSERT_EQ(loadedForms("PartsList").size(), 3u);
-        gui.click(*carSelect, "Option1(0)");
-        gui.click(*carSelect, "Command2");
+        gui.click(carSelect, "Option1(0)");
+        gui.click(carSelect, "Command2");
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 6u);
         EXPECT_FALSE(pages[0]->Visible());
@@ -277,35 +258,28 @@ TEST_F(PartsSearchTest, PagesLeftHiddenAreClosedByTheNextReturn) {
 }
 
 TEST_F(PartsSearchTest, LinesOfACarWhoseNumberHoldsAQuote) {
-    folder.write("Tessik-MAZDA.MDB",
-                 {makerMaster({{"MAZDA", "DEMIO", "M\"1"}}),
-                  partsStructure({{"M\"1", "1", 1LL, 1LL, std::string("HUB ASSY").append(52, ' '), "L", "B25D-33-04X",
-                                   "DAC3055W", "*"},
-                                  {"M\"1", "1", 1LL, 0LL, "", "RL", Null, "6203", Null},
-                                  {"M\"2", "1", 1LL, 0LL, "NOT THIS CAR", "", "", "", ""}})});
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "MAZDA", "DEMIO");
+    folder.write("Tessik-MAZDA.MDB", {makerMaster({{"MAZDA", "DEMIO", "M\"1"}}),
+                                      partsStructure({{"M\"1", "1", 1LL, 1LL, std::string("HUB ASSY").append(52, ' '),
+                                                       "L", "B25D-33-04X", "DAC3055W", "*"},
+                                                      {"M\"1", "1", 1LL, 0LL, "", "RL", Null, "6203", Null},
+                                                      {"M\"2", "1", 1LL, 0LL, "NOT THIS CAR", "", "", "", ""}})});
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "MAZDA", "DEMIO");
         const std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_TRUE(messages.texts().isEmpty());
         EXPECT_EQ(label(*pages[0], "Label2"), "M\"1");
         EXPECT_EQ(pages[0]->Left(), 10);
         EXPECT_EQ(pages[0]->Top(), 1030);
-        EXPECT_EQ(itemsOf(*pages[0], "List1"),
-                  (QStringList{QString("  HUB ASSY").leftJustified(40) + u' ' + columns("L", "B25D-33-04X", "DAC3055W", "*"),
-                               spaces(40) + u' ' + columns("RL", "", "6203", " ")}));
+        EXPECT_EQ(itemsOf(*pages[0], "List1"), (QStringList{QString("  HUB ASSY").leftJustified(40) + u' ' +
+                                                                columns("L", "B25D-33-04X", "DAC3055W", "*"),
+                                                            spaces(40) + u' ' + columns("RL", "", "6203", " ")}));
     });
 }
 
 TEST_F(PartsSearchTest, EnterOnAPageRunsInformationAndReturnClosesItsPagesToo) {
-    ProgramDriver::run([](GuiDriver& gui) {
-        MessageBoxRecorder messages;
-        forms::Form* carSelect = openCarSelect(gui);
-        ASSERT_NE(carSelect, nullptr);
-        search(gui, *carSelect, "TOYOTA", " COROLLA ");
+    onCarSelect([](GuiDriver& gui, forms::Form& carSelect, MessageBoxRecorder& messages) {
+        search(gui, carSelect, "TOYOTA", " COROLLA ");
         std::vector<forms::Form*> pages = loadedForms("PartsList");
         ASSERT_EQ(pages.size(), 3u);
         gui.press(*pages[0], Qt::Key_Return);
@@ -324,7 +298,7 @@ TEST_F(PartsSearchTest, EnterOnAPageRunsInformationAndReturnClosesItsPagesToo) {
         gui.click(*pages[0], "Command1");
         EXPECT_TRUE(loadedForms("PartsList").empty());
         EXPECT_TRUE(loadedForms("CarInfo").empty());
-        EXPECT_TRUE(gui.waitFor([&] { return carSelect->Visible(); }));
+        EXPECT_TRUE(gui.waitFor([&] { return carSelect.Visible(); }));
         EXPECT_TRUE(messages.texts().isEmpty());
     });
 }

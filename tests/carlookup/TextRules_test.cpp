@@ -12,8 +12,8 @@ TEST(ValueOfText, ReadsTheNumberAtTheStart) {
         const char* text;
         double value;
     } cases[] = {
-        {"12", 12}, {" 3", 3}, {"2/3", 2}, {"-4", -4}, {"1.5x", 1.5}, {"1E3", 1000}, {"7E", 7},
-        {"", 0},    {"abc", 0}, {"/", 0},  {"-", 0},  {" ", 0},
+        {"12", 12}, {" 3", 3}, {"2/3", 2}, {"-4", -4}, {"1.5x", 1.5}, {"1E3", 1000},
+        {"7E", 7},  {"", 0},   {"abc", 0}, {"/", 0},   {"-", 0},      {" ", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(valueOfText(c.text), c.value) << '"' << c.text << '"';
