@@ -98,6 +98,30 @@ TEST_F(PartsNoLookupTest, FormsAsDesigned) {
     });
 }
 
+// The list takes the focus when it opens and moves with the keys of a list.
+TEST_F(PartsNoLookupTest, ListMovesWithTheKeys) {
+    ProgramDriver::run([](GuiDriver& gui) {
+        MessageBoxRecorder messages;
+        forms::Form* search = openPartsSearch(gui);
+        ASSERT_NE(search, nullptr);
+        gui.click(*search, "Command2");
+        forms::Form* brgInfo = gui.waitForForm("BrgInfo");
+        ASSERT_NE(brgInfo, nullptr);
+        QListView* view = brgInfo->control<forms::ListBox>("List1").view();
+        ASSERT_TRUE(gui.waitFor([&] { return view->hasFocus(); }));
+        // The first key takes the first line, as in any list without a current line.
+        gui.press(*brgInfo, Qt::Key_Down);
+        EXPECT_EQ(view->currentIndex().row(), 0);
+        gui.press(*brgInfo, Qt::Key_End);
+        EXPECT_EQ(view->currentIndex().row(), 2);
+        gui.press(*brgInfo, Qt::Key_Up);
+        EXPECT_EQ(view->currentIndex().row(), 1);
+        gui.press(*brgInfo, Qt::Key_Home);
+        EXPECT_EQ(view->currentIndex().row(), 0);
+        EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(", ").toStdString();
+    });
+}
+
 // Every way back from the list: the button, Esc and the window's close box.
 struct ReturnCase {
     const char* name;
