@@ -128,9 +128,7 @@ void Ptn1::Search() {
     report.run([&] { PartsDb = catalog::DBEngine::Workspaces(0).OpenDatabase(PartsNoDatabase); });
     report.databaseOpened();
     std::string statement;
-    report.run([&] {
-        statement = searchStatement(control<forms::TextBox>("Text1").Text(), SearchAll == 1);
-    });
+    report.run([&] { statement = searchStatement(control<forms::TextBox>("Text1").Text(), SearchAll == 1); });
     report.run([&] { setMousePointer(Hourglass); });
     // On failure PartsRs keeps the rows of an earlier search, or none.
     report.run([&] { PartsRs = PartsDb.OpenRecordset(statement, 2); });

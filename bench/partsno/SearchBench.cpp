@@ -233,15 +233,14 @@ int main(int argc, char* argv[]) {
     setenv("VEXORIN_DRIVE_C", driveC.string().c_str(), 1);
     int status = 0;
     try {
-        std::cout << benchpartsno::makePartsSample(driveC / "Vexorin" / "DATA", scale, VEXORIN_BIN_DIR) << "\n";
+        benchpartsno::makePartsSample(driveC / "Vexorin" / "DATA", scale, VEXORIN_BIN_DIR);
         partsno::registerPartsNoForms();
 
-        static std::vector<Case> cases;
         const QString prefix = prefixOfAboutHundredRows();
-        cases.push_back({"prefix", prefix, countRows(prefix)});
-        cases.push_back({"all", QString(), countRows(QString())});
-        std::cout << "prefix \"" << prefix.toStdString() << "\": " << cases[0].rows << " rows; all: " << cases[1].rows
-                  << " rows\n";
+        const std::vector<Case> cases = {{"prefix", prefix, countRows(prefix)},
+                                         {"all", QString(), countRows(QString())}};
+        std::cout << "sample catalogue at --scale " << scale << "; prefix \"" << prefix.toStdString()
+                  << "\": " << cases[0].rows << " rows; all: " << cases[1].rows << " rows\n";
         for (const Case& c : cases) {
             const int iterations = c.rows > 10000 ? 3 : 30;
             benchmark::RegisterBenchmark(("QueryAlone/" + c.name).c_str(), BM_QueryAlone, c)

@@ -133,6 +133,10 @@ void PrintTo(const ReturnCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+// Both forms have their Return as Command1, the cancel button.
+const ReturnCase byReturnButton{"ReturnButton", [](GuiDriver& gui, forms::Form& f) { gui.click(f, "Command1"); }};
+const ReturnCase byEsc{"Esc", [](GuiDriver& gui, forms::Form& f) { gui.press(f, Qt::Key_Escape); }};
+
 class BrgInfoReturnTest : public PartsNoLookupTest, public testing::WithParamInterface<ReturnCase> {};
 
 TEST_P(BrgInfoReturnTest, ShowsPtn1WithItsTextAndTheNextSearchListsAfresh) {
@@ -147,7 +151,8 @@ TEST_P(BrgInfoReturnTest, ShowsPtn1WithItsTextAndTheNextSearchListsAfresh) {
         EXPECT_EQ(listedLines(*brgInfo).size(), 2);
 
         GetParam().leave(gui, *brgInfo);
-        ASSERT_TRUE(gui.waitFor([] { return visibleForms() == QStringList{"Ptn1"}; })) << visibleForms().join(", ").toStdString();
+        ASSERT_TRUE(gui.waitFor([] { return visibleForms() == QStringList{"Ptn1"}; }))
+            << visibleForms().join(", ").toStdString();
         EXPECT_FALSE(brgInfo->IsLoaded());
         EXPECT_EQ(search->control<forms::TextBox>("Text1").Text(), "12345");
         EXPECT_EQ(search->MousePointer(), 0);
@@ -162,17 +167,16 @@ TEST_P(BrgInfoReturnTest, ShowsPtn1WithItsTextAndTheNextSearchListsAfresh) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, BrgInfoReturnTest,
-    testing::Values(ReturnCase{"ReturnButton", [](GuiDriver& gui, forms::Form& f) { gui.click(f, "Command1"); }},
-                    ReturnCase{"Esc", [](GuiDriver& gui, forms::Form& f) { gui.press(f, Qt::Key_Escape); }},
-                    ReturnCase{"SpaceOnReturn",
-                               [](GuiDriver& gui, forms::Form& f) {
-                                   gui.widget(f, "Command1")->setFocus();
-                                   gui.press(f, Qt::Key_Space);
-                               }},
-                    ReturnCase{"CloseBox", [](GuiDriver& gui, forms::Form& f) { gui.closeWindow(f); }}),
-    [](const testing::TestParamInfo<ReturnCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, BrgInfoReturnTest,
+                         testing::Values(byReturnButton, byEsc,
+                                         ReturnCase{"SpaceOnReturn",
+                                                    [](GuiDriver& gui, forms::Form& f) {
+                                                        gui.widget(f, "Command1")->setFocus();
+                                                        gui.press(f, Qt::Key_Space);
+                                                    }},
+                                         ReturnCase{"CloseBox",
+                                                    [](GuiDriver& gui, forms::Form& f) { gui.closeWindow(f); }}),
+                         [](const testing::TestParamInfo<ReturnCase>& info) { return std::string(info.param.name); });
 
 // Every way back to the menu; the next opening starts with an empty box.
 class Ptn1ReturnTest : public PartsNoLookupTest, public testing::WithParamInterface<ReturnCase> {};
@@ -192,7 +196,8 @@ TEST_P(Ptn1ReturnTest, ShowsTheMenuAndTheNextOpeningStartsEmpty) {
         ASSERT_TRUE(gui.waitFor([&] { return search->Visible(); }));
 
         GetParam().leave(gui, *search);
-        ASSERT_TRUE(gui.waitFor([] { return visibleForms() == QStringList{"Menu"}; })) << visibleForms().join(", ").toStdString();
+        ASSERT_TRUE(gui.waitFor([] { return visibleForms() == QStringList{"Menu"}; }))
+            << visibleForms().join(", ").toStdString();
         EXPECT_FALSE(search->IsLoaded());
 
         search = openPartsSearch(gui);
@@ -203,12 +208,11 @@ TEST_P(Ptn1ReturnTest, ShowsTheMenuAndTheNextOpeningStartsEmpty) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, Ptn1ReturnTest,
-    testing::Values(ReturnCase{"ReturnButton", [](GuiDriver& gui, forms::Form& f) { gui.click(f, "Command1"); }},
-                    ReturnCase{"Esc", [](GuiDriver& gui, forms::Form& f) { gui.press(f, Qt::Key_Escape); }},
-                    ReturnCase{"CloseRequest", [](GuiDriver& gui, forms::Form& f) { gui.closeWindow(f); }}),
-    [](const testing::TestParamInfo<ReturnCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ways, Ptn1ReturnTest,
+                         testing::Values(byReturnButton, byEsc,
+                                         ReturnCase{"CloseRequest",
+                                                    [](GuiDriver& gui, forms::Form& f) { gui.closeWindow(f); }}),
+                         [](const testing::TestParamInfo<ReturnCase>& info) { return std::string(info.param.name); });
 
 // A search that found nothing leaves its database and result open, as they
 // were; the next search replaces them.

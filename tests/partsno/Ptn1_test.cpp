@@ -43,6 +43,15 @@ void writeParts(const CatalogFolder& folder) {
     folder.write("PartsNo.MDB", {partsMaster(storedParts)});
 }
 
+// A PartsMaster that lacks its OtherMk field.
+void writePartsWithoutMark(const CatalogFolder& folder) {
+    folder.write("PartsNo.MDB",
+                 {{"PartsMaster",
+                   {"PartsNo TEXT", "BearingNo TEXT"},
+                   {{std::string("12345-001"), std::string("6204")}, {std::string("12345-002"), std::string("6205")}},
+                   {}}});
+}
+
 struct SearchCase {
     const char* name;
     std::function<void(const CatalogFolder&)> catalogue;
@@ -82,27 +91,29 @@ std::vector<SearchCase> searchCases() {
         {"LongNumbersAreShownWhole", writeParts, "LONG", {everyLine[8]}, {}},
         {"NoMatch", writeParts, "99", {}, notFound},
         {"MalformedPattern", writeParts, "[", {}, {"Table not Open", "Table not Open", "Data not Found"}},
-        {"MissingDatabase", [](const CatalogFolder&) {}, "12345", {},
+        {"MissingDatabase",
+         [](const CatalogFolder&) {},
+         "12345",
+         {},
          {"DataBase not Open", "DataBase not Open", "DataBase not Open", "Data not Found"}},
         {"UnreadableDatabase",
          [](const CatalogFolder& folder) { std::ofstream(folder.dataDir() / "PartsNo.MDB") << "not a catalogue"; },
-         "12345", {}, {"DataBase not Open", "DataBase not Open", "DataBase not Open", "Data not Found"}},
+         "12345",
+         {},
+         {"DataBase not Open", "DataBase not Open", "DataBase not Open", "Data not Found"}},
         {"MissingTable",
          [](const CatalogFolder& folder) {
              folder.write("PartsNo.MDB", {{"MakerMaster", {"MakerName TEXT"}, {{std::string("TOYOTA")}}, {}}});
          },
-         "12345", {}, {"Table not Open", "Table not Open", "Data not Found"}},
+         "12345",
+         {},
+         {"Table not Open", "Table not Open", "Data not Found"}},
         // Each row reports its unreadable mark twice (the test, then the read) and
         // keeps the mark piece of the row before: none yet.
         {"MissingOtherMakeField",
-         [](const CatalogFolder& folder) {
-             folder.write("PartsNo.MDB", {{"PartsMaster",
-                                           {"PartsNo TEXT", "BearingNo TEXT"},
-                                           {{std::string("12345-001"), std::string("6204")},
-                                            {std::string("12345-002"), std::string("6205")}},
-                                           {}}});
-         },
-         "12345", {columns("12345-001", "6204", ""), columns("12345-002", "6205", "")},
+         writePartsWithoutMark,
+         "12345",
+         {columns("12345-001", "6204", ""), columns("12345-002", "6205", "")},
          {"Table not Open", "Table not Open", "Table not Open", "Table not Open"}},
     };
 }
@@ -186,16 +197,15 @@ TEST_P(EnterTest, RunsSearch) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, EnterTest,
-    testing::Values(EnterCase{"InTheBox", "Text1", Qt::Key_Return, Qt::NoModifier},
-                    EnterCase{"WithShift", "Text1", Qt::Key_Return, Qt::ShiftModifier},
-                    EnterCase{"WithCtrl", "Text1", Qt::Key_Return, Qt::ControlModifier},
-                    EnterCase{"WithAlt", "Text1", Qt::Key_Return, Qt::AltModifier},
-                    EnterCase{"KeypadEnter", "Text1", Qt::Key_Enter, Qt::KeypadModifier},
-                    EnterCase{"OnSearch", "Command2", Qt::Key_Return, Qt::NoModifier},
-                    EnterCase{"OnReturn", "Command1", Qt::Key_Return, Qt::NoModifier}),
-    [](const testing::TestParamInfo<EnterCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, EnterTest,
+                         testing::Values(EnterCase{"InTheBox", "Text1", Qt::Key_Return, Qt::NoModifier},
+                                         EnterCase{"WithShift", "Text1", Qt::Key_Return, Qt::ShiftModifier},
+                                         EnterCase{"WithCtrl", "Text1", Qt::Key_Return, Qt::ControlModifier},
+                                         EnterCase{"WithAlt", "Text1", Qt::Key_Return, Qt::AltModifier},
+                                         EnterCase{"KeypadEnter", "Text1", Qt::Key_Enter, Qt::KeypadModifier},
+                                         EnterCase{"OnSearch", "Command2", Qt::Key_Return, Qt::NoModifier},
+                                         EnterCase{"OnReturn", "Command1", Qt::Key_Return, Qt::NoModifier}),
+                         [](const testing::TestParamInfo<EnterCase>& info) { return std::string(info.param.name); });
 
 // The wait cursor is on while the search works and off again after each
 // report, so the clerk sees it behind the first two messages only.
@@ -212,7 +222,8 @@ TEST(SearchPointerTest, HourglassWhileWorkingAndDefaultAfterEachReport) {
             pointers.push_back(search->MousePointer());
             gui.answerMessageBox();
         }
-        EXPECT_EQ(texts, (QStringList{"DataBase not Open", "DataBase not Open", "DataBase not Open", "Data not Found"}));
+        EXPECT_EQ(texts,
+                  (QStringList{"DataBase not Open", "DataBase not Open", "DataBase not Open", "Data not Found"}));
         EXPECT_EQ(pointers, (std::vector<int>{11, 11, 0, 0}));
         EXPECT_EQ(search->MousePointer(), 0);
     });
@@ -222,11 +233,7 @@ TEST(SearchPointerTest, HourglassWhileWorkingAndDefaultAfterEachReport) {
 // listing now ends after that failure's message and BrgInfo shows what it has.
 TEST(SearchFailureTest, ListingEndsWhenTheMoveToTheNextRowFails) {
     CatalogFolder folder;
-    folder.write("PartsNo.MDB", {{"PartsMaster",
-                                  {"PartsNo TEXT", "BearingNo TEXT"},
-                                  {{std::string("12345-001"), std::string("6204")},
-                                   {std::string("12345-002"), std::string("6205")}},
-                                  {}}});
+    writePartsWithoutMark(folder);
     ProgramDriver::run([](GuiDriver& gui) {
         forms::Form* search = openPartsSearch(gui);
         ASSERT_NE(search, nullptr);
