@@ -1,5 +1,5 @@
-// The failure rule of the catalogue lookups: a search is a numbered sequence of
-// steps, and a step that fails does not stop it.
+// The failure rule of the catalogue lookups: an operation (a search) is a
+// sequence of steps, and a step that fails does not stop it.
 //
 // A FailureReport is armed for one operation of one form. It starts in the
 // database stage ("DataBase not Open"); once the database has opened without

@@ -53,6 +53,19 @@ void otherMakePiece(FailureReport& report, const catalog::Recordset& rows, std::
     }
 }
 
+// The line of one row from its three pieces (UTF-8), joined by blanks; buffer
+// is scratch space kept from line to line.
+QString bearingLine(std::string& buffer, const std::string& partsPiece, const std::string& bearingPiece,
+                    const std::string& otherPiece) {
+    buffer.clear();
+    buffer += partsPiece;
+    buffer += ' ';
+    buffer += bearingPiece;
+    buffer += ' ';
+    buffer += otherPiece;
+    return QString::fromUtf8(buffer);
+}
+
 } // namespace
 
 const char* const Ptn1::PartsNoDatabase = R"(C:\Vexorin\DATA\PartsNo.MDB)";
@@ -97,17 +110,6 @@ std::string Ptn1::searchStatement(const QString& typed, bool searchAll) {
     if (!searchAll)
         statement += " WHERE PartsNo Like " + catalog::quoteText(typed.toStdString() + "*");
     return statement;
-}
-
-QString Ptn1::bearingLine(std::string& buffer, const std::string& partsPiece, const std::string& bearingPiece,
-                          const std::string& otherPiece) {
-    buffer.clear();
-    buffer += partsPiece;
-    buffer += ' ';
-    buffer += bearingPiece;
-    buffer += ' ';
-    buffer += otherPiece;
-    return QString::fromUtf8(buffer);
 }
 
 // The search runs as a sequence of steps under a failure report: a failing step

@@ -34,11 +34,6 @@ public:
     // pattern characters in it keep their meaning); every row when searchAll.
     static std::string searchStatement(const QString& typed, bool searchAll);
 
-    // The line of one row from its three pieces (UTF-8), joined by blanks;
-    // buffer is scratch space kept from line to line.
-    static QString bearingLine(std::string& buffer, const std::string& partsPiece, const std::string& bearingPiece,
-                               const std::string& otherPiece);
-
     // The parts-number database, "C:\Vexorin\DATA\PartsNo.MDB".
     static const char* const PartsNoDatabase;
 
