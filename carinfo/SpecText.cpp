@@ -14,10 +14,10 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString fixedField(const QString& text, int width) {
-    if (text.size() >= width)
-        return text;
-    return text + QString(width - text.size(), u' ');
+QString fixedField(QString text, int width) {
+    if (text.size() < width)
+        text.resize(width, u' ');
+    return text;
 }
 
 bool yearTakesTenCharacters(const QString& year) {

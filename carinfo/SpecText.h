@@ -13,7 +13,7 @@ QString trimBlanks(const QString& text);
 // The text left-aligned in a field of width characters, blanks added on the
 // right. A longer text is returned whole: a cut model code or transmission
 // would read as another one.
-QString fixedField(const QString& text, int width);
+QString fixedField(QString text, int width);
 
 // Whether a Year value takes the 10-character column: it has at least 25
 // characters and its characters 11 to 25 are all blanks.
