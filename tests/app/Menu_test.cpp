@@ -6,6 +6,7 @@
 
 #include "forms/Forms.h"
 #include "forms/OptionButton.h"
+#include "forms/TextBox.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -148,12 +149,14 @@ TEST(MenuTest, PartsNumberShowsPtn1AndHidesTheMenuWhichComesBackAsItWas) {
         ASSERT_NE(search, nullptr);
         EXPECT_FALSE(menu->Visible());
         EXPECT_TRUE(menu->IsLoaded());
+        gui.type(*search, "Text1", "90");
         // The lookup's Return unloads it and shows the menu again.
         gui.press(*search, Qt::Key_Escape);
         ASSERT_TRUE(gui.waitFor([&] { return menu->Visible(); }));
         EXPECT_FALSE(search->IsLoaded());
-        gui.click(*menu, "Command1"); // opens again, afresh
+        gui.click(*menu, "Command1"); // opens again, afresh: an empty parts-number box
         EXPECT_TRUE(search->Visible());
+        EXPECT_EQ(search->control<forms::TextBox>("Text1").Text(), "");
         gui.press(*search, Qt::Key_Escape);
         gui.press(*menu, Qt::Key_Escape);
     });
