@@ -69,7 +69,12 @@ void Recordset::Impl::moveFirst() {
     requireOpen("MoveFirst");
     if (m_count == 0)
         fail("MoveFirst: the result has no rows");
+    // Callers move first right after the open: the statement already stands
+    // on the first row, and running the query again would repeat all its work.
+    if (m_hasRow && m_position == 0)
+        return;
     m_statement.reset();
+    m_position = 0;
     stepOrFail("MoveFirst");
 }
 
@@ -77,6 +82,7 @@ void Recordset::Impl::moveNext() {
     requireOpen("MoveNext");
     if (!m_hasRow)
         fail("MoveNext: there is no current row (already past the last row)");
+    ++m_position;
     stepOrFail("MoveNext");
 }
 

@@ -51,6 +51,8 @@ private:
     SqliteStatement m_statement;
     std::vector<std::string> m_names;
     long m_count = 0;
+    // The current row's number, 0 for the first.
+    long m_position = 0;
     bool m_hasRow = false;
     bool m_open = true;
 };

@@ -37,6 +37,8 @@ TEST(Recordset, CountsAtOnceAndStartsOnTheFirstRowInStoredOrder) {
     EXPECT_EQ(seen, (std::vector<std::string>{"ab-2", "AB-1", "ab-3"}));
     EXPECT_THROW(rs.MoveNext(), CatalogError);
     EXPECT_THROW(rs.Fields("PartsNo"), CatalogError);
+    rs.MoveFirst();
+    EXPECT_EQ(rs.Fields("PartsNo").toText(), "ab-2");
     rs.Close();
     db.Close();
 }
