@@ -9,7 +9,7 @@ namespace forms {
 CommandButton::CommandButton(QWidget* parent, const QString& name, const TwipsRect& rect)
     : Control(new QPushButton(parent), name, rect) {
     QPushButton* push = button();
-    // Enter never clicks a button by itself: forms that preview keys run their own command on Enter.
+    // Qt's own Enter handling stays off: the form window decides what Enter does (FormWindow::routeKeyPress).
     push->setAutoDefault(false);
     push->setDefault(false);
     push->setFocusPolicy(Qt::StrongFocus);

@@ -1,4 +1,5 @@
-// A command button. Space clicks the focused button; Esc clicks the form's cancel button.
+// A command button. Space clicks the focused button, and so does Enter on a form
+// without key preview; Esc clicks the form's cancel button.
 #pragma once
 
 #include "forms/Control.h"

@@ -28,6 +28,15 @@ CommandButton* Form::State::cancelButton() const {
     return nullptr;
 }
 
+CommandButton* Form::State::buttonWithWidget(const QWidget* widget) const {
+    if (!widget)
+        return nullptr;
+    for (const auto& control : controls)
+        if (control->widget() == widget)
+            return dynamic_cast<CommandButton*>(control.get());
+    return nullptr;
+}
+
 Form::Form(const QString& name) : m_name(name), m_state(std::make_unique<State>()) {
     setObjectName(name);
 }

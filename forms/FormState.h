@@ -38,6 +38,8 @@ struct Form::State {
 
     // The cancel button (Esc), nullptr when the form has none.
     CommandButton* cancelButton() const;
+    // The command button whose widget that is, nullptr when it is none of this form's buttons.
+    CommandButton* buttonWithWidget(const QWidget* widget) const;
 };
 
 } // namespace forms

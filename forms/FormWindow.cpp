@@ -30,6 +30,15 @@ bool FormWindow::routeKeyPress(QKeyEvent* event) {
         if (!m_form || !isVisible() || RuntimeState::instance().ending)
             return true;
     }
+    // Without key preview Enter presses the focused button, as Space does; a form that previews keys runs its
+    // own command on Enter instead, and a focused button there must not run a second one.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !form->m_state->keyPreview) {
+        CommandButton* focused = form->m_state->buttonWithWidget(focusWidget());
+        if (focused && focused->Enabled() && focused->Visible()) {
+            focused->Click();
+            return true;
+        }
+    }
     if (key == Qt::Key_Escape) {
         CommandButton* cancel = form->m_state->cancelButton();
         if (cancel && cancel->Enabled() && cancel->Visible()) {

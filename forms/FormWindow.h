@@ -1,5 +1,5 @@
-// The top-level window of a loaded form: routes the key preview, Esc, close
-// requests and activations of the window manager to its form.
+// The top-level window of a loaded form: routes the key preview, Enter, Esc,
+// close requests and activations of the window manager to its form.
 //
 // Internal to forms/.
 #pragma once
@@ -23,8 +23,9 @@ public:
     void detach() { m_form = nullptr; }
 
     // A key press arriving at the focused control of this window (or at the
-    // window when nothing has the focus). Runs the key preview, then Esc's
-    // cancel button. Returns true when the key is used up.
+    // window when nothing has the focus). Runs the key preview, then Enter on
+    // the focused button of a form without key preview, then Esc's cancel
+    // button. Returns true when the key is used up.
     bool routeKeyPress(QKeyEvent* event);
 
 protected:

@@ -103,10 +103,13 @@ TEST(MenuTest, TheProgramStartsOnTheMenuAloneWithTheDesignsLayout) {
             gui.press(*menu, Qt::Key_Tab);
             focus = menu->window()->focusWidget();
         }
-        // Enter clicks no button: the menu has no key preview and no default button.
+        // The menu has no key preview: Enter presses the focused button, here Parts Number again.
         gui.press(*menu, Qt::Key_Return);
-        EXPECT_EQ(loadedNames(), (QStringList{"Menu"}));
-        EXPECT_TRUE(menu->Visible());
+        forms::Form* search = gui.waitForForm("Ptn1");
+        ASSERT_NE(search, nullptr);
+        EXPECT_FALSE(menu->Visible());
+        gui.press(*search, Qt::Key_Escape);
+        ASSERT_TRUE(gui.waitFor([&] { return menu->Visible(); }));
         gui.press(*menu, Qt::Key_Escape);
     });
 }
@@ -122,6 +125,14 @@ TEST(MenuTest, ReturnEscAndACloseRequestEndTheProgramClosingEveryForm) {
         {"Return by Space", [](GuiDriver& gui, forms::Form& menu) {
              gui.widget(menu, "Command4")->setFocus();
              gui.press(menu, Qt::Key_Space);
+         }},
+        {"Return by Enter", [](GuiDriver& gui, forms::Form& menu) {
+             gui.widget(menu, "Command4")->setFocus();
+             gui.press(menu, Qt::Key_Return);
+         }},
+        {"Return by keypad Enter", [](GuiDriver& gui, forms::Form& menu) {
+             gui.widget(menu, "Command4")->setFocus();
+             gui.press(menu, Qt::Key_Enter, Qt::KeypadModifier);
          }},
         {"Esc", [](GuiDriver& gui, forms::Form& menu) { gui.press(menu, Qt::Key_Escape); }},
         {"close request", [](GuiDriver& gui, forms::Form& menu) { gui.closeWindow(menu); }},

@@ -1,6 +1,6 @@
 // Keys as the forms see them: key preview before the focused control, both
 // Enter keys as 13, the shift state, Esc on the cancel button, Space on the
-// focused button, Enter never clicking a button by itself, close requests.
+// focused button, Enter on the focused button only without key preview, close requests.
 #include "tests/forms/FormsDriver.h"
 #include "tests/forms/TestForms.h"
 #include "tests/support/QtPrinters.h"
@@ -35,9 +35,12 @@ struct KeyCase {
 
 TEST_F(KeysTest, KeysReachTheFormBeforeTheFocusedControlAndEscClicksTheCancelButton) {
     const std::vector<KeyCase> cases = {
-        {"Enter on a button", Qt::Key_Return, Qt::NoModifier, "Command2", {"KeyDown 13/0"}, {}},
-        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "Text1", {"KeyDown 13/0"}, {}},
-        {"Shift+Enter", Qt::Key_Return, Qt::ShiftModifier, "Command1", {"KeyDown 13/1"}, {}},
+        // With key preview the form runs its own command on Enter; without, Enter presses the focused button.
+        {"Enter on a button", Qt::Key_Return, Qt::NoModifier, "Command2", {"KeyDown 13/0"}, {"OK"}},
+        {"keypad Enter on a button", Qt::Key_Enter, Qt::KeypadModifier, "Command2", {"KeyDown 13/0"}, {"OK"}},
+        {"keypad Enter in a text box", Qt::Key_Enter, Qt::KeypadModifier, "Text1", {"KeyDown 13/0"}, {}},
+        {"Shift+Enter on the cancel button", Qt::Key_Return, Qt::ShiftModifier, "Command1", {"KeyDown 13/1"},
+         {"Return"}},
         {"Ctrl+Alt+Enter", Qt::Key_Return, Qt::ControlModifier | Qt::AltModifier, "Text1", {"KeyDown 13/6"}, {}},
         {"Shift+Ctrl+Alt+keypad Enter", Qt::Key_Enter,
          Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier, "Text1", {"KeyDown 13/7"}, {}},
