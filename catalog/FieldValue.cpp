@@ -25,13 +25,6 @@ FieldValue FieldValue::real(double number) {
     return value;
 }
 
-bool FieldValue::isEmpty() const {
-    if (isNull())
-        return true;
-    const auto* text = std::get_if<std::string>(&m_value);
-    return text && text->empty();
-}
-
 std::optional<std::int64_t> FieldValue::integerValue() const {
     if (const auto* number = std::get_if<std::int64_t>(&m_value))
         return *number;
@@ -44,11 +37,9 @@ std::optional<double> FieldValue::realValue() const {
     return std::nullopt;
 }
 
-std::string FieldValue::toText() const {
+std::string FieldValue::numberText() const {
     if (isNull())
         throw CatalogError("The field value is Null and has no text");
-    if (const auto* text = std::get_if<std::string>(&m_value))
-        return *text;
     if (const auto* number = std::get_if<std::int64_t>(&m_value))
         return std::to_string(*number);
     const double number = std::get<double>(m_value);

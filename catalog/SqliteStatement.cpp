@@ -85,17 +85,20 @@ std::string SqliteStatement::columnDeclaredType(int column) const {
 }
 
 FieldValue SqliteStatement::value(int column) const {
-    switch (sqlite3_column_type(m_stmt, column)) {
+    // One call to SQLite for the column, not one per question about it: the
+    // statement belongs to one thread, so its unprotected value is safe to read.
+    sqlite3_value* const value = sqlite3_column_value(m_stmt, column);
+    switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
         return FieldValue::null();
     case SQLITE_INTEGER:
-        return FieldValue::integer(sqlite3_column_int64(m_stmt, column));
+        return FieldValue::integer(sqlite3_value_int64(value));
     case SQLITE_FLOAT:
-        return FieldValue::real(sqlite3_column_double(m_stmt, column));
+        return FieldValue::real(sqlite3_value_double(value));
     default: {
         // Text, and a blob read as its bytes.
-        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-        return FieldValue::text(std::string(data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))));
+        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return FieldValue::text(data ? data : "", data ? static_cast<size_t>(sqlite3_value_bytes(value)) : 0);
     }
     }
 }
