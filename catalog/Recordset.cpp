@@ -5,6 +5,7 @@
 #include "catalog/SqliteConnection.h"
 #include "catalog/TableSchema.h"
 
+#include <cstring>
 #include <limits>
 
 namespace catalog {
@@ -12,20 +13,27 @@ namespace catalog {
 Recordset::Impl::Impl(std::shared_ptr<CatalogSource> source, std::shared_ptr<const bool> databaseOpen,
                       SqliteConnection& connection, const SqlQuery& query, std::string queryText)
     : m_source(std::move(source)), m_databaseOpen(std::move(databaseOpen)), m_parameters(query.parameters),
-      m_queryText(std::move(queryText)), m_connection(&connection), m_sql(query.select) {
+      m_queryText(std::move(queryText)), m_connection(&connection), m_sql(query.select),
+      m_streamed(!query.count.empty()) {
     try {
-        SqliteStatement count = connection.prepare(query.count);
-        bindAll(count);
-        count.step();
-        const auto total = count.int64(0);
-        connection.recycle(query.count, std::move(count));
-        m_count = total > static_cast<std::int64_t>(std::numeric_limits<long>::max()) ? std::numeric_limits<long>::max()
-                                                                                      : static_cast<long>(total);
+        if (m_streamed) {
+            SqliteStatement count = connection.prepare(query.count);
+            bindAll(count);
+            count.step();
+            const auto total = count.int64(0);
+            connection.recycle(query.count, std::move(count));
+            m_count = total > static_cast<std::int64_t>(std::numeric_limits<long>::max())
+                          ? std::numeric_limits<long>::max()
+                          : static_cast<long>(total);
+        }
         m_statement = connection.prepare(query.select);
         bindAll(m_statement);
-        for (int i = 0; i < m_statement.columnCount(); ++i)
+        for (int i = query.leadingRowid ? 1 : 0; i < m_statement.columnCount(); ++i)
             m_names.push_back(m_statement.columnName(i));
-        m_hasRow = m_statement.step();
+        if (m_streamed)
+            m_hasRow = m_statement.step();
+        else
+            readAllRows(query.leadingRowid);
     } catch (const CatalogError& error) {
         fail(error.what());
     }
@@ -33,6 +41,28 @@ Recordset::Impl::Impl(std::shared_ptr<CatalogSource> source, std::shared_ptr<con
 
 Recordset::Impl::~Impl() {
     m_connection->recycle(m_sql, std::move(m_statement));
+}
+
+void Recordset::Impl::readAllRows(bool leadingRowid) {
+    m_rows = ResultRows(static_cast<int>(m_names.size()));
+    std::vector<std::int64_t> rowids;
+    bool inStoredOrder = true;
+    while (m_statement.step()) {
+        if (leadingRowid) {
+            const std::int64_t rowid = m_statement.int64(0);
+            inStoredOrder = inStoredOrder && (rowids.empty() || rowids.back() < rowid);
+            rowids.push_back(rowid);
+        }
+        m_rows.append(m_statement, leadingRowid ? 1 : 0);
+    }
+    // An index lookup yields the rows in the index's order.
+    if (!inStoredOrder)
+        m_rows.sortBy(rowids);
+    m_connection->recycle(m_sql, std::move(m_statement));
+    const size_t total = m_rows.size();
+    m_count = total > static_cast<size_t>(std::numeric_limits<long>::max()) ? std::numeric_limits<long>::max()
+                                                                             : static_cast<long>(total);
+    m_hasRow = total > 0;
 }
 
 void Recordset::Impl::bindAll(SqliteStatement& statement) const {
@@ -44,20 +74,19 @@ void Recordset::Impl::fail(const std::string& what) const {
     throw CatalogError("Query \"" + m_queryText + "\" on " + m_source->path() + ": " + what);
 }
 
-void Recordset::Impl::requireOpen(const char* operation) const {
+void Recordset::Impl::failClosed(const char* operation) const {
     if (!*m_databaseOpen)
         fail(std::string(operation) + " on a result whose database has been closed");
-    if (!m_open)
-        fail(std::string(operation) + " on a closed result");
+    fail(std::string(operation) + " on a closed result");
 }
 
-void Recordset::Impl::stepOrFail(const char* operation) {
-    try {
-        m_hasRow = m_statement.step();
-    } catch (const CatalogError& error) {
-        m_hasRow = false;
-        fail(std::string(operation) + ": " + error.what());
-    }
+void Recordset::Impl::failField(std::string_view name, const char* why) const {
+    fail("Fields(\"" + std::string(name) + "\"): " + why);
+}
+
+void Recordset::Impl::failMove(const char* operation, const CatalogError& error) {
+    m_hasRow = false;
+    fail(std::string(operation) + ": " + error.what());
 }
 
 long Recordset::Impl::recordCount() const {
@@ -73,7 +102,8 @@ void Recordset::Impl::moveFirst() {
     // on the first row, and running the query again would repeat all its work.
     if (m_hasRow && m_position == 0)
         return;
-    m_statement.reset();
+    if (m_streamed)
+        m_statement.reset();
     m_position = 0;
     stepOrFail("MoveFirst");
 }
@@ -91,16 +121,59 @@ bool Recordset::Impl::eof() const {
     return !m_hasRow;
 }
 
-FieldValue Recordset::Impl::field(const std::string& name) const {
-    requireOpen("Fields");
-    for (size_t i = 0; i < m_names.size(); ++i) {
-        if (equalsIgnoringAsciiCase(m_names[i], name)) {
-            if (!m_hasRow)
-                fail("Fields(\"" + name + "\"): there is no current row");
-            return m_statement.value(static_cast<int>(i));
+int Recordset::Impl::matchField(std::string_view name) const {
+    const size_t known = m_known.size();
+    for (size_t i = 0; i < known; ++i) {
+        if (m_known[i].name == name) {
+            m_nextKnown = i + 1 < known ? static_cast<unsigned>(i + 1) : 0;
+            return m_known[i].index;
         }
     }
-    fail("Fields(\"" + name + "\"): the result has no such field");
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        if (equalsIgnoringAsciiCase(m_names[i], name)) {
+            // A few names at most are asked for; past that many, matching anew is cheap enough.
+            if (known < 16)
+                m_known.push_back({std::string(name), static_cast<int>(i)});
+            m_nextKnown = 0;
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+namespace {
+
+bool sameName(const std::string& known, std::string_view name) {
+    return known == name;
+}
+
+// Without measuring the C string first. Known names hold no NUL (they are
+// SQLite's column names), so equal first bytes mean the name is at least that long.
+bool sameName(const std::string& known, const char* name) {
+    return std::strncmp(known.c_str(), name, known.size()) == 0 && name[known.size()] == '\0';
+}
+
+} // namespace
+
+template <class Name>
+FieldValue Recordset::Impl::field(Name name) const {
+    requireOpen("Fields");
+    // Callers read the same fields in the same order row after row: the
+    // field after the last one read is the one asked for next.
+    int index = -1;
+    if (m_nextKnown < m_known.size() && sameName(m_known[m_nextKnown].name, name)) [[likely]] {
+        index = m_known[m_nextKnown].index;
+        ++m_nextKnown;
+        if (m_nextKnown == m_known.size())
+            m_nextKnown = 0;
+    } else {
+        index = matchField(name);
+        if (index < 0)
+            failField(name, "the result has no such field");
+    }
+    if (!m_hasRow) [[unlikely]]
+        failField(name, "there is no current row");
+    return m_streamed ? m_statement.value(index) : m_rows.value(static_cast<size_t>(m_position), index);
 }
 
 std::vector<std::string> Recordset::Impl::fieldNames() const {
@@ -113,6 +186,7 @@ void Recordset::Impl::close() {
     m_open = false;
     m_hasRow = false;
     m_connection->recycle(m_sql, std::move(m_statement));
+    m_rows = ResultRows();
 }
 
 Recordset::Recordset() = default;
@@ -156,6 +230,14 @@ bool Recordset::Eof() const {
 FieldValue Recordset::Fields(const std::string& name) const {
     if (!m_impl)
         nothing("Fields");
+    return m_impl->field(std::string_view(name));
+}
+
+FieldValue Recordset::Fields(const char* name) const {
+    if (!m_impl)
+        nothing("Fields");
+    if (!name)
+        throw CatalogError("Fields without a field name");
     return m_impl->field(name);
 }
 

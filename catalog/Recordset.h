@@ -32,6 +32,8 @@ public:
     // The value of the named field (field names compare without regard to
     // case) in the current row. Throws when there is no current row or no such field.
     FieldValue Fields(const std::string& name) const;
+    // The same for a name written as a C string, without building a string for it.
+    FieldValue Fields(const char* name) const;
     void Close();
     bool isOpen() const;
     // The names of the result's fields, in the order of the query.

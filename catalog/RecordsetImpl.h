@@ -1,16 +1,22 @@
-// The state behind a Recordset: one SQLite statement stepped forward over the
-// translated query, with the row count taken when it opens.
+// The state behind a Recordset. A query of a whole table steps its SQLite
+// statement forward as the caller moves, its row count taken from a count of
+// the table; any other query reads all its rows into a compact store when it
+// opens, which gives their number from the same pass and lets them be put in
+// stored order without a sort inside SQLite.
 //
 // Errors: throws CatalogError naming the database file and the query.
 #pragma once
 
+#include "catalog/CatalogError.h"
 #include "catalog/CatalogSource.h"
 #include "catalog/Recordset.h"
+#include "catalog/ResultRows.h"
 #include "catalog/SqlTranslator.h"
 #include "catalog/SqliteStatement.h"
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace catalog {
@@ -30,16 +36,41 @@ public:
     void moveFirst();
     void moveNext();
     bool eof() const;
-    FieldValue field(const std::string& name) const;
+    // The named field in the current row. Name is a std::string_view or a C
+    // string; instantiated in Recordset.cpp only.
+    template <class Name>
+    FieldValue field(Name name) const;
     void close();
     bool isOpen() const { return m_open && *m_databaseOpen; }
     std::vector<std::string> fieldNames() const;
 
 private:
-    void requireOpen(const char* operation) const;
+    // Fails unless both this result and its database are open. Checked on
+    // every read of every row, so the check itself stays inline.
+    void requireOpen(const char* operation) const {
+        if (!m_open || !*m_databaseOpen) [[unlikely]]
+            failClosed(operation);
+    }
+    [[noreturn]] void failClosed(const char* operation) const;
+    [[noreturn]] void failField(std::string_view name, const char* why) const;
+    [[noreturn]] void failMove(const char* operation, const CatalogError& error);
     [[noreturn]] void fail(const std::string& what) const;
     void bindAll(SqliteStatement& statement) const;
-    void stepOrFail(const char* operation);
+    // Makes the row at m_position current, stepping the statement of a streamed result.
+    void stepOrFail(const char* operation) {
+        if (!m_streamed) {
+            m_hasRow = m_position < m_count;
+            return;
+        }
+        try {
+            m_hasRow = m_statement.step();
+        } catch (const CatalogError& error) {
+            failMove(operation, error);
+        }
+    }
+    void readAllRows(bool leadingRowid);
+    // The index of the named field in m_names, matched anew; -1 when the result has none.
+    int matchField(std::string_view name) const;
 
     // Declared first, destroyed last: the statement must go before its connection.
     std::shared_ptr<CatalogSource> m_source;
@@ -48,8 +79,20 @@ private:
     std::string m_queryText;
     SqliteConnection* m_connection;
     std::string m_sql;
+    // Stepped as the caller moves; handed back at the open when the rows are stored.
     SqliteStatement m_statement;
+    bool m_streamed = false;
+    ResultRows m_rows;
     std::vector<std::string> m_names;
+    // Field names as callers ask for them, each with its index: callers read
+    // the same few fields of every row, so a name is matched once per result.
+    struct KnownName {
+        std::string name;
+        int index;
+    };
+    mutable std::vector<KnownName> m_known;
+    // The entry of m_known tried first: the one after the last one read.
+    mutable unsigned m_nextKnown = 0;
     long m_count = 0;
     // The current row's number, 0 for the first.
     long m_position = 0;

@@ -46,15 +46,17 @@ public:
                     selected.push_back(&c);
             for (const ColumnSchema* c : selected)
                 order += (order.empty() ? " ORDER BY " : ", ") + ascendingKey(*c);
-        } else if (m_table.hasRowid) {
+        } else if (m_table.hasRowid && query.conditions.empty()) {
+            // A scan of the whole table yields rowid order without sorting.
             order = " ORDER BY rowid";
         }
 
         SqlQuery result;
-        const std::string head = query.distinct ? "SELECT DISTINCT " : "SELECT ";
+        result.leadingRowid = m_table.hasRowid && !query.orderBy && !query.distinct && !query.conditions.empty();
+        const std::string head = query.distinct ? "SELECT DISTINCT " : result.leadingRowid ? "SELECT rowid, " : "SELECT ";
         result.select = head + fields + from + order;
-        result.count = query.distinct ? "SELECT count(*) FROM (" + head + fields + from + ")"
-                                      : "SELECT count(*)" + from;
+        if (query.conditions.empty() && !query.distinct)
+            result.count = "SELECT count(*)" + from;
         result.parameters = std::move(m_parameters);
         return result;
     }

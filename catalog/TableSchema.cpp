@@ -30,8 +30,8 @@ ColumnSchema::Affinity affinityOf(const std::string& declaredType) {
 
 } // namespace
 
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    // Without the C locale's tolower: field names are compared for every value read.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    // Without the C locale's tolower: only ASCII letters fold, whatever the locale.
     const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](unsigned char x, unsigned char y) {
                return x == y || fold(x) == fold(y);

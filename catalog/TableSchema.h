@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace catalog {
@@ -33,6 +34,6 @@ std::optional<TableSchema> readTableSchema(const SqliteConnection& connection, c
 // The names of the tables, in the order SQLite lists them.
 std::vector<std::string> readTableNames(const SqliteConnection& connection);
 
-bool equalsIgnoringAsciiCase(const std::string& a, const std::string& b);
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 } // namespace catalog

@@ -158,15 +158,15 @@ TEST(Queries, ALikePrefixUsesTheIndex) {
         const auto sql = catalog::translateQuery(
             catalog::parseQuery(std::string("SELECT * From PartsMaster WHERE PartsNo Like \"") + pattern + "\""),
             *table, "PartsNo.MDB");
-        for (const std::string& statement : {sql.select, sql.count}) {
-            catalog::SqliteStatement plan(connection, "EXPLAIN QUERY PLAN " + statement);
-            for (size_t i = 0; i < sql.parameters.size(); ++i)
-                plan.bind(static_cast<int>(i) + 1, sql.parameters[i]);
-            std::string details;
-            while (plan.step())
-                details += plan.text(3) + "; ";
-            EXPECT_NE(details.find("INDEX PartsMaster_PartsNo (PartsNo>? AND PartsNo<?)"), std::string::npos) << details;
-        }
+        // A filtered query is counted as its rows are read: it has no count statement.
+        EXPECT_TRUE(sql.count.empty());
+        catalog::SqliteStatement plan(connection, "EXPLAIN QUERY PLAN " + sql.select);
+        for (size_t i = 0; i < sql.parameters.size(); ++i)
+            plan.bind(static_cast<int>(i) + 1, sql.parameters[i]);
+        std::string details;
+        while (plan.step())
+            details += plan.text(3) + "; ";
+        EXPECT_NE(details.find("INDEX PartsMaster_PartsNo (PartsNo>? AND PartsNo<?)"), std::string::npos) << details;
     }
 }
 
