@@ -1,7 +1,6 @@
 #include "carinfo/Information.h"
 
 #include "carinfo/CarInfo.h"
-#include "carinfo/FailureReport.h"
 #include "carinfo/Module1.h"
 #include "carinfo/SpecText.h"
 #include "catalog/DBEngine.h"
@@ -12,6 +11,7 @@
 #include "forms/ListBox.h"
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
+#include "forms/StageReport.h"
 
 #include <QStringBuilder>
 
@@ -42,7 +42,7 @@ private:
 };
 
 // One run of the Information command on the active parts list page. Every
-// action that can fail runs as a step of the failure report; a failed read
+// action that can fail runs as a step of the stage report; a failed read
 // leaves its text as the previous row left it.
 class InformationRun {
 public:
@@ -72,7 +72,7 @@ private:
     void noDataEnd();
 
     forms::Form* m_listPage;
-    FailureReport m_report;
+    forms::StageReport m_report;
     std::vector<CarInfo*> m_pages; // page index to page; nullptr where creating the page failed
     int m_slot = 0;
     int m_pageIndex = 0;
@@ -181,6 +181,10 @@ void InformationRun::run() {
 
     std::string path;
     m_report.run([&] { path = "C:\\Vexorin\\DATA\\Tessik-" + listPageLabel("Label4").toStdString() + ".MDB"; });
+    // A successful open enters the table stage. databaseOpened() asks besides
+    // that no earlier step failed, which adds nothing here: the only earlier
+    // step forms the path, and when it fails the path stays empty and the open
+    // fails too.
     if (m_report.run([&] { Module1::InfoDb = DBEngine::Workspaces(0).OpenDatabase(path); })) {
         m_report.databaseOpened();
     } else {

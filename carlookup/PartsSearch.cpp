@@ -26,7 +26,7 @@ double classOf(const catalog::Recordset& rows) {
 
 } // namespace
 
-PartsSearch::PartsSearch(Ptn2& form) : m_form(form), m_report(form) {}
+PartsSearch::PartsSearch(Ptn2& form) : m_form(form), m_report(&form) {}
 
 QString PartsSearch::applicationName(const QString& code) {
     if (code == u"1")

@@ -8,7 +8,7 @@
 // stay loaded and hidden until the next Return of a parts list page.
 #pragma once
 
-#include "carlookup/StageReport.h"
+#include "forms/StageReport.h"
 
 #include <QString>
 
@@ -60,7 +60,7 @@ private:
     void dataNotFound();
 
     Ptn2& m_form;
-    StageReport m_report;
+    forms::StageReport m_report;
     QString m_carNo;
     QString m_heading;
     // Places 0 to the class count; place 0 stays empty.

@@ -1,7 +1,6 @@
 #include "carlookup/Ptn2.h"
 
 #include "carlookup/PartsSearch.h"
-#include "carlookup/StageReport.h"
 #include "catalog/DBEngine.h"
 #include "catalog/QueryText.h"
 #include "forms/ComboBox.h"
@@ -11,6 +10,7 @@
 #include "forms/Label.h"
 #include "forms/MsgBox.h"
 #include "forms/OptionButton.h"
+#include "forms/StageReport.h"
 
 #include <array>
 
@@ -120,7 +120,7 @@ void Ptn2::makerChosen() {
     ApplicationCode = "1";
     control<forms::OptionButton>("Option1(0)").setValue(true);
 
-    StageReport report(*this);
+    forms::StageReport report(this);
     // On failure MakerDb keeps the database of an earlier operation, or none.
     if (report.run([&] { MakerDb = catalog::DBEngine::Workspaces(0).OpenDatabase(makerDatabase(SelectedMaker)); }))
         report.databaseOpened();

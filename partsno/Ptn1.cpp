@@ -7,8 +7,8 @@
 #include "forms/Label.h"
 #include "forms/ListBox.h"
 #include "forms/MsgBox.h"
+#include "forms/StageReport.h"
 #include "forms/TextBox.h"
-#include "partsno/FailureReport.h"
 #include "partsno/LineFormat.h"
 
 #include <optional>
@@ -23,7 +23,7 @@ constexpr int DefaultPointer = 0;
 // The piece of a parts or bearing number for the current row: the trimmed value
 // in a fixed field, or blanks for an empty or Null value. A piece whose field
 // cannot be read keeps its text from the previous row.
-void numberPiece(FailureReport& report, const catalog::Recordset& rows, const char* field, std::string& piece) {
+void numberPiece(forms::StageReport& report, const catalog::Recordset& rows, const char* field, std::string& piece) {
     std::optional<catalog::FieldValue> value;
     if (report.test([&] {
             value = rows.Fields(field);
@@ -41,7 +41,7 @@ void numberPiece(FailureReport& report, const catalog::Recordset& rows, const ch
 }
 
 // The other-make piece: the value as stored, or one blank for an empty or Null value.
-void otherMakePiece(FailureReport& report, const catalog::Recordset& rows, std::string& piece) {
+void otherMakePiece(forms::StageReport& report, const catalog::Recordset& rows, std::string& piece) {
     std::optional<catalog::FieldValue> value;
     if (report.test([&] {
             value = rows.Fields("OtherMk");
@@ -112,7 +112,7 @@ std::string Ptn1::searchStatement(const QString& typed, bool searchAll) {
     return statement;
 }
 
-// The search runs as a sequence of steps under a failure report: a failing step
+// The search runs as a sequence of steps under a stage report: a failing step
 // shows the stage's message, has no effect, and the search goes on with the
 // next step.
 void Ptn1::Search() {
@@ -124,7 +124,7 @@ void Ptn1::Search() {
 
     // From here on a failure shows "DataBase not Open", and once the database
     // has opened cleanly "Table not Open".
-    FailureReport report(*this);
+    forms::StageReport report(this);
     report.run([&] { setMousePointer(Hourglass); });
     // On failure PartsDb keeps the database of an earlier search, or none.
     report.run([&] { PartsDb = catalog::DBEngine::Workspaces(0).OpenDatabase(PartsNoDatabase); });
@@ -155,7 +155,7 @@ void Ptn1::Search() {
     SearchAll = 0;
 }
 
-void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
+void Ptn1::listRows(forms::StageReport& report, forms::Form& brgInfo) {
     // The pieces live across rows: one whose field cannot be read keeps the
     // previous row's text.
     std::string partsPiece;
@@ -183,7 +183,7 @@ void Ptn1::listRows(FailureReport& report, forms::Form& brgInfo) {
     }
 }
 
-void Ptn1::notFound(FailureReport& report) {
+void Ptn1::notFound(forms::StageReport& report) {
     report.run([] { forms::MsgBox("Data not Found"); });
     setMousePointer(DefaultPointer);
     SearchAll = 0;

@@ -16,9 +16,11 @@
 #include <cstdint>
 #include <string>
 
-namespace partsno {
+namespace forms {
+class StageReport;
+}
 
-class FailureReport;
+namespace partsno {
 
 class Ptn1 : public forms::Form {
     Q_OBJECT
@@ -55,9 +57,9 @@ private:
     void Search();
     void Return();
     // One line per row of PartsRs into BrgInfo's List1.
-    void listRows(FailureReport& report, forms::Form& brgInfo);
+    void listRows(forms::StageReport& report, forms::Form& brgInfo);
     // "Data not Found": Ptn1 stays shown with its text.
-    void notFound(FailureReport& report);
+    void notFound(forms::StageReport& report);
 };
 
 } // namespace partsno

@@ -1,9 +1,9 @@
-#include "carlookup/StageReport.h"
+#include "forms/StageReport.h"
 
 #include "forms/Form.h"
 #include "forms/MsgBox.h"
 
-namespace carlookup {
+namespace forms {
 
 void StageReport::databaseOpened() {
     if (!m_failed)
@@ -15,9 +15,10 @@ QString StageReport::message() const {
 }
 
 void StageReport::report() {
-    forms::MsgBox(message());
-    m_form.setMousePointer(0);
+    MsgBox(message());
+    if (m_form)
+        m_form->setMousePointer(0);
     m_failed = true;
 }
 
-} // namespace carlookup
+} // namespace forms

@@ -1,22 +1,25 @@
-// The failure rule of the car lookup's catalogue operations (listing a maker's
-// models, the parts search): an operation is a sequence of steps, and a step
-// that fails does not stop it.
+// How a database operation of a form reports its failures: the operation is a
+// sequence of steps, and a step that fails does not stop it.
 //
-// A StageReport is armed for one operation of Ptn2. It starts in the database
-// stage ("DataBase not Open"); once the maker database has opened without any
-// failure it moves to the table stage ("Table not Open"). A step that raises
-// catalog::CatalogError or forms::FormError shows the stage's message, sets the
-// form's mouse pointer back to the default and is noted; the failed step has no
-// effect (whatever it would have set keeps its value) and the operation goes on
-// with its next step. A test that fails counts as satisfied.
+// A StageReport is armed for one operation (a search, listing a maker's models,
+// the Information command). It starts in the database stage ("DataBase not
+// Open"); once the database has opened without any failure it moves to the
+// table stage ("Table not Open"). A step that raises catalog::CatalogError or
+// forms::FormError shows the stage's message in the program's message box, sets
+// the form's mouse pointer back to the default and is noted; the failed step has
+// no effect (whatever it would have set keeps its value) and the operation goes
+// on with its next step. A test that fails counts as satisfied, so the steps it
+// guards run.
 //
-//     StageReport report(*this);
+//     forms::StageReport report(this);
 //     if (report.run([&] { MakerDb = catalog::DBEngine::Workspaces(0).OpenDatabase(path); }))
 //         report.databaseOpened();
 //     if (report.test([&] { return MakerRs.RecordCount() < 1; })) { ...not found... }
 //
-// Error policy: only the two errors of the layers below are caught and shown;
-// anything else (a fault of the program itself) goes on to the runtime.
+// Error policy: only the errors of the catalogue and forms layers are caught
+// and shown; anything else (a fault of the program itself) goes on to the
+// runtime's dispatcher. CatalogError is header-only, so forms/ gains no link
+// dependency on catalog/.
 #pragma once
 
 #include "catalog/CatalogError.h"
@@ -29,21 +32,21 @@
 #include <utility>
 
 namespace forms {
-class Form;
-}
 
-namespace carlookup {
+class Form;
 
 class StageReport {
 public:
     enum class Stage { Database, Table };
 
     // Arms the database stage for an operation of form, whose mouse pointer a
-    // failure resets. The form must outlive the report.
-    explicit StageReport(forms::Form& form) : m_form(form) {}
+    // failure resets; form may be nullptr (no pointer to reset). The form must
+    // outlive the report.
+    explicit StageReport(Form* form) : m_form(form) {}
 
-    // Moves to the table stage when no step has failed so far; after an earlier
-    // failure the database stage stays in force until the operation ends.
+    // Called after the open of the database: moves to the table stage when no
+    // step has failed so far, the open included; after any failure the database
+    // stage stays in force until the operation ends.
     void databaseOpened();
 
     // Runs one step. True when it completed; false when it failed, after the
@@ -54,7 +57,7 @@ public:
             return true;
         } catch (const catalog::CatalogError&) {
             report();
-        } catch (const forms::FormError&) {
+        } catch (const FormError&) {
             report();
         }
         return false;
@@ -71,7 +74,9 @@ public:
     // Evaluates a condition as a step: its result, or true when evaluating it
     // failed, because a failed test counts as satisfied.
     template <class Condition> bool test(Condition&& condition) {
-        return value(std::forward<Condition>(condition)).value_or(true);
+        bool result = true;
+        run([&] { result = std::forward<Condition>(condition)(); });
+        return result;
     }
 
     Stage stage() const { return m_stage; }
@@ -83,9 +88,9 @@ public:
 private:
     void report();
 
-    forms::Form& m_form;
+    Form* m_form;
     Stage m_stage = Stage::Database;
     bool m_failed = false;
 };
 
-} // namespace carlookup
+} // namespace forms
