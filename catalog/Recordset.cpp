@@ -5,7 +5,6 @@
 #include "catalog/SqliteConnection.h"
 #include "catalog/TableSchema.h"
 
-#include <cstring>
 #include <limits>
 
 namespace catalog {
@@ -84,6 +83,10 @@ void Recordset::Impl::failField(std::string_view name, const char* why) const {
     fail("Fields(\"" + std::string(name) + "\"): " + why);
 }
 
+void Recordset::Impl::failPastEnd() const {
+    fail("MoveNext: there is no current row (already past the last row)");
+}
+
 void Recordset::Impl::failMove(const char* operation, const CatalogError& error) {
     m_hasRow = false;
     fail(std::string(operation) + ": " + error.what());
@@ -108,19 +111,6 @@ void Recordset::Impl::moveFirst() {
     stepOrFail("MoveFirst");
 }
 
-void Recordset::Impl::moveNext() {
-    requireOpen("MoveNext");
-    if (!m_hasRow)
-        fail("MoveNext: there is no current row (already past the last row)");
-    ++m_position;
-    stepOrFail("MoveNext");
-}
-
-bool Recordset::Impl::eof() const {
-    requireOpen("EOF");
-    return !m_hasRow;
-}
-
 int Recordset::Impl::matchField(std::string_view name) const {
     const size_t known = m_known.size();
     for (size_t i = 0; i < known; ++i) {
@@ -139,41 +129,6 @@ int Recordset::Impl::matchField(std::string_view name) const {
         }
     }
     return -1;
-}
-
-namespace {
-
-bool sameName(const std::string& known, std::string_view name) {
-    return known == name;
-}
-
-// Without measuring the C string first. Known names hold no NUL (they are
-// SQLite's column names), so equal first bytes mean the name is at least that long.
-bool sameName(const std::string& known, const char* name) {
-    return std::strncmp(known.c_str(), name, known.size()) == 0 && name[known.size()] == '\0';
-}
-
-} // namespace
-
-template <class Name>
-FieldValue Recordset::Impl::field(Name name) const {
-    requireOpen("Fields");
-    // Callers read the same fields in the same order row after row: the
-    // field after the last one read is the one asked for next.
-    int index = -1;
-    if (m_nextKnown < m_known.size() && sameName(m_known[m_nextKnown].name, name)) [[likely]] {
-        index = m_known[m_nextKnown].index;
-        ++m_nextKnown;
-        if (m_nextKnown == m_known.size())
-            m_nextKnown = 0;
-    } else {
-        index = matchField(name);
-        if (index < 0)
-            failField(name, "the result has no such field");
-    }
-    if (!m_hasRow) [[unlikely]]
-        failField(name, "there is no current row");
-    return m_streamed ? m_statement.value(index) : m_rows.value(static_cast<size_t>(m_position), index);
 }
 
 std::vector<std::string> Recordset::Impl::fieldNames() const {

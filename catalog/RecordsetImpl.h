@@ -14,6 +14,7 @@
 #include "catalog/SqlTranslator.h"
 #include "catalog/SqliteStatement.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,8 +37,7 @@ public:
     void moveFirst();
     void moveNext();
     bool eof() const;
-    // The named field in the current row. Name is a std::string_view or a C
-    // string; instantiated in Recordset.cpp only.
+    // The named field in the current row; Name is a std::string_view or a C string.
     template <class Name>
     FieldValue field(Name name) const;
     void close();
@@ -54,6 +54,7 @@ private:
     [[noreturn]] void failClosed(const char* operation) const;
     [[noreturn]] void failField(std::string_view name, const char* why) const;
     [[noreturn]] void failMove(const char* operation, const CatalogError& error);
+    [[noreturn]] void failPastEnd() const;
     [[noreturn]] void fail(const std::string& what) const;
     void bindAll(SqliteStatement& statement) const;
     // Makes the row at m_position current, stepping the statement of a streamed result.
@@ -99,5 +100,56 @@ private:
     bool m_hasRow = false;
     bool m_open = true;
 };
+
+// Called for every row and every field: inline, so that each call of a Recordset
+// member costs one call of ours.
+
+inline void Recordset::Impl::moveNext() {
+    requireOpen("MoveNext");
+    if (!m_hasRow) [[unlikely]]
+        failPastEnd();
+    ++m_position;
+    stepOrFail("MoveNext");
+}
+
+inline bool Recordset::Impl::eof() const {
+    requireOpen("EOF");
+    return !m_hasRow;
+}
+
+namespace recordsetdetail {
+
+inline bool sameName(const std::string& known, std::string_view name) {
+    return known == name;
+}
+
+// Without measuring the C string first. Known names hold no NUL (they are
+// SQLite's column names), so equal first bytes mean the name is at least that long.
+inline bool sameName(const std::string& known, const char* name) {
+    return std::strncmp(known.c_str(), name, known.size()) == 0 && name[known.size()] == '\0';
+}
+
+} // namespace recordsetdetail
+
+template <class Name>
+inline FieldValue Recordset::Impl::field(Name name) const {
+    requireOpen("Fields");
+    // Callers read the same fields in the same order row after row: the
+    // field after the last one read is the one asked for next.
+    int index = -1;
+    if (m_nextKnown < m_known.size() && recordsetdetail::sameName(m_known[m_nextKnown].name, name)) [[likely]] {
+        index = m_known[m_nextKnown].index;
+        ++m_nextKnown;
+        if (m_nextKnown == m_known.size())
+            m_nextKnown = 0;
+    } else {
+        index = matchField(name);
+        if (index < 0)
+            failField(name, "the result has no such field");
+    }
+    if (!m_hasRow) [[unlikely]]
+        failField(name, "there is no current row");
+    return m_streamed ? m_statement.value(index) : m_rows.value(static_cast<size_t>(m_position), index);
+}
 
 } // namespace catalog
