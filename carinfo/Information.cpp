@@ -12,6 +12,7 @@
 #include "forms/MsgBox.h"
 #include "forms/Screen.h"
 #include "forms/StageReport.h"
+#include "forms/TextFunctions.h"
 
 #include <QStringBuilder>
 
@@ -129,14 +130,14 @@ void InformationRun::writeCaption(int pageIndex) {
 void InformationRun::readHeaderPiece(const char* name, QString& text) {
     RowField field(name);
     if (m_report.test([&] { return field.notNull(); }))
-        m_report.run([&] { text = trimBlanks(field.text()); });
+        m_report.run([&] { text = forms::trimBlanks(field.text()); });
     else
         text = QString(25, u' ');
 }
 
 void InformationRun::readRowHeader() {
     readHeaderPiece("CarCode", m_carCode);
-    m_report.run([&] { m_carName = trimBlanks(selectionText("Combo2")); });
+    m_report.run([&] { m_carName = forms::trimBlanks(selectionText("Combo2")); });
     readHeaderPiece("Type", m_type);
     m_rowHeader = groupHeader(m_carCode, m_carName, m_type);
 }
@@ -144,7 +145,7 @@ void InformationRun::readRowHeader() {
 void InformationRun::readColumn(const char* name, int width, QString& text) {
     RowField field(name);
     if (m_report.test([&] { return field.notNull(); }))
-        m_report.run([&] { text = fixedField(field.text(), width); });
+        m_report.run([&] { text = forms::fixedField(field.text(), width); });
     else
         text = QString(width, u' ');
 }
@@ -250,7 +251,8 @@ void InformationRun::run() {
 
     Module1::CurrentInfoPage = 1;
     Module1::InfoPageCount = static_cast<std::int16_t>(m_pageIndex + 1);
-    m_report.run([&] { Module1::ReturnListPage = static_cast<std::int16_t>(firstDigitValue(listPage().Caption())); });
+    m_report.run(
+        [&] { Module1::ReturnListPage = static_cast<std::int16_t>(forms::firstDigitValue(listPage().Caption())); });
     m_report.run([&] { listPage().setMousePointer(0); });
 
     // Waits here until Return or the close box has ended the chain of pages.

@@ -1,24 +1,10 @@
 #include "carinfo/SpecText.h"
 
+#include "forms/TextFunctions.h"
+
 #include <QStringBuilder>
 
 namespace carinfo {
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-QString fixedField(QString text, int width) {
-    if (text.size() < width)
-        text.resize(width, u' ');
-    return text;
-}
 
 bool yearTakesTenCharacters(const QString& year) {
     if (year.size() < 25)
@@ -30,7 +16,7 @@ bool yearTakesTenCharacters(const QString& year) {
 }
 
 QString yearColumn(const QString& year, bool tenCharacters) {
-    return tenCharacters ? fixedField(year.left(10), 10) : fixedField(year.left(25), 25);
+    return tenCharacters ? forms::fixedField(year.left(10), 10) : forms::fixedField(year.left(25), 25);
 }
 
 QString groupHeader(const QString& carCode, const QString& carName, const QString& type) {
@@ -43,11 +29,11 @@ QString pageCaption(int pageNumber, const QString& maker, const QString& model) 
 }
 
 int captionPageNumber(const QString& caption) {
-    if (caption.size() < 2 || caption[0] != u'P' || caption[1] < u'0' || caption[1] > u'9')
+    if (caption.size() < 2 || caption[0] != u'P' || !forms::isDigit(caption[1]))
         return -1;
     long long number = 0;
-    for (qsizetype i = 1; i < caption.size() && caption[i] >= u'0' && caption[i] <= u'9'; ++i) {
-        number = number * 10 + (caption[i].unicode() - u'0');
+    for (qsizetype i = 1; i < caption.size() && forms::isDigit(caption[i]); ++i) {
+        number = number * 10 + forms::digitValue(caption[i]);
         // No page has a number this large; a caption that claims one names no page.
         if (number > 1000000000)
             return -1;
@@ -55,14 +41,8 @@ int captionPageNumber(const QString& caption) {
     return static_cast<int>(number);
 }
 
-int firstDigitValue(const QString& text) {
-    if (text.isEmpty() || text[0] < u'0' || text[0] > u'9')
-        return 0;
-    return text[0].unicode() - u'0';
-}
-
 QString classNumberText(const QString& caption) {
-    auto isDigit = [&](qsizetype i) { return i < caption.size() && caption[i] >= u'0' && caption[i] <= u'9'; };
+    auto digitAt = [&](qsizetype i) { return i < caption.size() && forms::isDigit(caption[i]); };
     qsizetype i = 0;
     while (i < caption.size() && caption[i] == u' ')
         ++i;
@@ -72,12 +52,12 @@ QString classNumberText(const QString& caption) {
         ++i;
     }
     QString whole;
-    while (isDigit(i))
+    while (digitAt(i))
         whole += caption[i++];
     QString fraction;
     if (i < caption.size() && caption[i] == u'.') {
         ++i;
-        while (isDigit(i))
+        while (digitAt(i))
             fraction += caption[i++];
     }
     while (whole.size() > 1 && whole[0] == u'0')

@@ -1,19 +1,11 @@
-// The texts of the car information pages: the fixed-width columns of a
-// specification line, the year rule, the group header, the page caption, the
-// column heading and the class number of the queries.
+// The texts of the car information pages: the year column and its rule, the
+// group header, the page caption and its page number, the column heading and
+// the class number of the queries.
 #pragma once
 
 #include <QString>
 
 namespace carinfo {
-
-// The text without its leading and trailing blanks (the space character only).
-QString trimBlanks(const QString& text);
-
-// The text left-aligned in a field of width characters, blanks added on the
-// right. A longer text is returned whole: a cut model code or transmission
-// would read as another one.
-QString fixedField(QString text, int width);
 
 // Whether a Year value takes the 10-character column: it has at least 25
 // characters and its characters 11 to 25 are all blanks.
@@ -32,9 +24,6 @@ QString pageCaption(int pageNumber, const QString& maker, const QString& model);
 // The whole number after a leading "P" of a caption ("P12 Maker:..." gives
 // 12); -1 when the caption does not begin with "P" and a digit.
 int captionPageNumber(const QString& caption);
-
-// The digit value of the first character of a text, 0 when it is no digit or the text is empty.
-int firstDigitValue(const QString& text);
 
 // The class number of a parts list page's Label3 caption as the queries write
 // it: the number at the start of the caption, leading blanks skipped, in

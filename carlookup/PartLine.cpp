@@ -1,6 +1,6 @@
 #include "carlookup/PartLine.h"
 
-#include "carlookup/TextRules.h"
+#include "forms/TextFunctions.h"
 
 namespace carlookup {
 namespace {
@@ -26,7 +26,7 @@ bool isLevelOne(const std::optional<catalog::FieldValue>& level) {
     if (level->isNull())
         return false;
     bool ok = false;
-    const double number = trimBlanks(QString::fromStdString(level->toText())).toDouble(&ok);
+    const double number = forms::trimBlanks(QString::fromStdString(level->toText())).toDouble(&ok);
     return ok && number == 1;
 }
 
@@ -49,7 +49,7 @@ QString nameField(const PartRow& row) {
     if (blanksAt(name, ShortNameWidth, 20))
         return name.left(ShortNameWidth);
     QString field;
-    appendFixedField(field, name, LongNameWidth);
+    forms::appendFixedField(field, name, LongNameWidth);
     return field;
 }
 
@@ -57,7 +57,7 @@ QString nameField(const PartRow& row) {
 QString leftRightText(const std::optional<catalog::FieldValue>& rl) {
     if (isEmptyField(rl))
         return QStringLiteral(" ");
-    const QString trimmed = trimBlanks(textOf(rl));
+    const QString trimmed = forms::trimBlanks(textOf(rl));
     // A marker of blanks alone is no marker either.
     return trimmed.isEmpty() && rl ? QStringLiteral(" ") : trimmed;
 }
@@ -77,9 +77,9 @@ QStringList partLineItems(const PartRow& row) {
     line += u' ';
     line += leftRightText(row.RL);
     line += u' ';
-    appendFixedField(line, textOf(row.PartsNo), PartsNoWidth);
+    forms::appendFixedField(line, textOf(row.PartsNo), PartsNoWidth);
     line += u' ';
-    appendFixedField(line, textOf(row.BearingNo), BearingNoWidth);
+    forms::appendFixedField(line, textOf(row.BearingNo), BearingNoWidth);
     line += u' ';
     line += isEmptyField(row.OtherMk) ? QStringLiteral(" ") : textOf(row.OtherMk);
     if (oneItem)

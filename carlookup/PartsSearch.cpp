@@ -3,7 +3,6 @@
 #include "carlookup/PartLine.h"
 #include "carlookup/PartsList.h"
 #include "carlookup/Ptn2.h"
-#include "carlookup/TextRules.h"
 #include "catalog/DBEngine.h"
 #include "catalog/QueryText.h"
 #include "forms/ComboBox.h"
@@ -11,6 +10,7 @@
 #include "forms/Label.h"
 #include "forms/ListBox.h"
 #include "forms/MsgBox.h"
+#include "forms/TextFunctions.h"
 
 namespace carlookup {
 namespace {
@@ -21,7 +21,7 @@ constexpr int DefaultPointer = 0;
 // The class of the current row as a number: a stored number as it is, a text
 // by the number at its start. Throws catalog::CatalogError for a Null class.
 double classOf(const catalog::Recordset& rows) {
-    return valueOfText(QString::fromStdString(rows.Fields("Class").toText()));
+    return forms::valueOfText(QString::fromStdString(rows.Fields("Class").toText()));
 }
 
 } // namespace
@@ -41,8 +41,9 @@ QString PartsSearch::applicationName(const QString& code) {
 }
 
 QString PartsSearch::headingText(const QString& maker, const QString& model, const QString& applicationCode) {
-    return QStringLiteral("  Maker:[") + trimBlanks(maker) + QStringLiteral("] CarName:[") + trimBlanks(model) +
-           QStringLiteral("] Aplication:[") + trimBlanks(applicationName(applicationCode)) + u']';
+    return QStringLiteral("  Maker:[") + forms::trimBlanks(maker) + QStringLiteral("] CarName:[") +
+           forms::trimBlanks(model) + QStringLiteral("] Aplication:[") +
+           forms::trimBlanks(applicationName(applicationCode)) + u']';
 }
 
 std::string PartsSearch::classQuery(const QString& carNo) {
@@ -140,12 +141,13 @@ void PartsSearch::makePage(int k, long pageCount) {
     m_report.run([&] {
         const double classNumber = classOf(m_form.MakerRs);
         PartsList& form = pageForm(k);
-        form.setCaption(decimalText(classNumber) + u'/' + QString::number(pageCount) + form.Caption());
+        form.setCaption(forms::decimalText(classNumber) + u'/' + QString::number(pageCount) + form.Caption());
         place(k).classNumber = classNumber;
     });
     m_report.run([&] { pageForm(k).control<forms::Label>("Label2").setCaption(m_carNo); });
-    m_report.run(
-        [&] { pageForm(k).control<forms::Label>("Label3").setCaption(signedNumberText(classOf(m_form.MakerRs))); });
+    m_report.run([&] {
+        pageForm(k).control<forms::Label>("Label3").setCaption(forms::signedNumberText(classOf(m_form.MakerRs)));
+    });
     m_report.run([&] { pageForm(k).control<forms::Label>("Label4").setCaption(m_form.SelectedMaker); });
 }
 
@@ -207,7 +209,7 @@ PartsSearch::Page& PartsSearch::pageOfClass(const std::optional<double>& classNu
     for (Page& slot : m_pages)
         if (slot.list && slot.classNumber == classNumber)
             return slot;
-    throw forms::FormError("no parts list page for class " + decimalText(*classNumber).toStdString());
+    throw forms::FormError("no parts list page for class " + forms::decimalText(*classNumber).toStdString());
 }
 
 void PartsSearch::dataNotFound() {

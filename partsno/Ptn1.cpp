@@ -9,7 +9,7 @@
 #include "forms/MsgBox.h"
 #include "forms/StageReport.h"
 #include "forms/TextBox.h"
-#include "partsno/LineFormat.h"
+#include "forms/TextFunctions.h"
 
 #include <optional>
 
@@ -33,7 +33,7 @@ void numberPiece(forms::StageReport& report, const catalog::Recordset& rows, con
         report.run([&] {
             const std::string text = value ? value->toText() : rows.Fields(field).toText();
             piece.clear();
-            appendFixedField(piece, trimBlanks(text), NumberWidth);
+            forms::appendFixedFieldUtf8(piece, forms::trimBlanksUtf8(text), NumberWidth);
         });
     } else {
         piece.assign(NumberWidth, ' ');

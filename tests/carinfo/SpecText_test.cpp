@@ -52,15 +52,4 @@ TEST(SpecText, PageNumbersAreTheWholeNumberAfterP) {
         EXPECT_EQ(carinfo::captionPageNumber(c.caption), c.expected) << c.name;
 }
 
-TEST(SpecText, ReturnListPageIsTheDigitValueOfTheFirstCharacter) {
-    const NumberCase cases[] = {
-        {"class 3", "3/5  Maker:[TOYOTA]", 3},
-        {"class 12 reads as 1", "12/12  Maker:[TOYOTA]", 1},
-        {"letter", "Car Select", 0},
-        {"empty caption", "", 0},
-    };
-    for (const NumberCase& c : cases)
-        EXPECT_EQ(carinfo::firstDigitValue(c.caption), c.expected) << c.name;
-}
-
 } // namespace

@@ -1,10 +1,10 @@
-#include "carlookup/TextRules.h"
+#include "forms/TextFunctions.h"
 
 #include <QLocale>
 
 #include <cmath>
 
-namespace carlookup {
+namespace forms {
 
 QString trimBlanks(const QString& text) {
     qsizetype first = 0;
@@ -16,16 +16,39 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
+std::string_view trimBlanksUtf8(std::string_view utf8) {
+    const auto first = utf8.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return utf8.substr(first, utf8.find_last_not_of(' ') - first + 1);
+}
+
+QString fixedField(QString text, int width) {
+    if (text.size() < width)
+        text.resize(width, u' ');
+    return text;
+}
+
 void appendFixedField(QString& line, const QString& text, int width) {
     line += text;
     if (text.size() < width)
-        line.append(QString(width - text.size(), u' '));
+        line.resize(line.size() + (width - text.size()), u' ');
+}
+
+void appendFixedFieldUtf8(std::string& line, std::string_view utf8, int width) {
+    long characters = 0;
+    for (const char byte : utf8)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80)
+            ++characters;
+    line += utf8;
+    if (characters < width)
+        line.append(static_cast<std::size_t>(width - characters), ' ');
 }
 
 double valueOfText(const QString& text) {
     qsizetype i = 0;
     const qsizetype size = text.size();
-    const auto isDigit = [&](qsizetype at) { return at < size && text[at] >= u'0' && text[at] <= u'9'; };
+    const auto digitAt = [&](qsizetype at) { return at < size && isDigit(text[at]); };
     while (i < size && text[i] == u' ')
         ++i;
     const qsizetype start = i;
@@ -36,8 +59,8 @@ double valueOfText(const QString& text) {
     // general conversion.
     qint64 whole = 0;
     int wholeDigits = 0;
-    while (isDigit(i)) {
-        whole = whole * 10 + (text[i].unicode() - u'0');
+    while (digitAt(i)) {
+        whole = whole * 10 + digitValue(text[i]);
         ++wholeDigits;
         ++i;
         digits = true;
@@ -47,21 +70,20 @@ double valueOfText(const QString& text) {
         return text[start] == u'-' ? -double(whole) : double(whole);
     if (i < size && text[i] == u'.') {
         ++i;
-        while (isDigit(i)) {
+        while (digitAt(i)) {
             ++i;
             digits = true;
         }
     }
     if (!digits)
         return 0;
-    // An exponent counts only when digits follow it ("1E3"; "1E" is 1).
     if (i < size && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype exponent = i + 1;
         if (exponent < size && (text[exponent] == u'+' || text[exponent] == u'-'))
             ++exponent;
-        if (isDigit(exponent)) {
+        if (digitAt(exponent)) {
             i = exponent;
-            while (isDigit(i))
+            while (digitAt(i))
                 ++i;
         }
     }
@@ -82,4 +104,16 @@ QString signedNumberText(double number) {
     return number < 0 ? digits : u' ' + digits;
 }
 
-} // namespace carlookup
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+int digitValue(QChar c) {
+    return isDigit(c) ? c.unicode() - u'0' : 0;
+}
+
+int firstDigitValue(const QString& text) {
+    return text.isEmpty() ? 0 : digitValue(text[0]);
+}
+
+} // namespace forms
