@@ -60,7 +60,7 @@ void Recordset::Impl::readAllRows(bool leadingRowid) {
     m_connection->recycle(m_sql, std::move(m_statement));
     const size_t total = m_rows.size();
     m_count = total > static_cast<size_t>(std::numeric_limits<long>::max()) ? std::numeric_limits<long>::max()
-                                                                             : static_cast<long>(total);
+                                                                            : static_cast<long>(total);
     m_hasRow = total > 0;
 }
 

@@ -123,8 +123,8 @@ inline bool sameName(const std::string& known, std::string_view name) {
     return known == name;
 }
 
-// Without measuring the C string first. Known names hold no NUL (they are
-// SQLite's column names), so equal first bytes mean the name is at least that long.
+// Without measuring the C string first. Known names hold no NUL (each matched
+// one of SQLite's column names), so equal first bytes mean the name is at least that long.
 inline bool sameName(const std::string& known, const char* name) {
     return std::strncmp(known.c_str(), name, known.size()) == 0 && name[known.size()] == '\0';
 }

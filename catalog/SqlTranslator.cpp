@@ -53,7 +53,9 @@ public:
 
         SqlQuery result;
         result.leadingRowid = m_table.hasRowid && !query.orderBy && !query.distinct && !query.conditions.empty();
-        const std::string head = query.distinct ? "SELECT DISTINCT " : result.leadingRowid ? "SELECT rowid, " : "SELECT ";
+        const std::string head = query.distinct        ? "SELECT DISTINCT "
+                                 : result.leadingRowid ? "SELECT rowid, "
+                                                       : "SELECT ";
         result.select = head + fields + from + order;
         if (query.conditions.empty() && !query.distinct)
             result.count = "SELECT count(*)" + from;

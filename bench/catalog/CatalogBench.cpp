@@ -172,7 +172,8 @@ size_t lookupRaw(sqlite3* db, const std::string& condition, const std::string& p
     while (sqlite3_step(rows.statement) == SQLITE_ROW)
         for (const int column : columns) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(rows.statement, column));
-            const std::string value(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(rows.statement, column)));
+            const std::string value(text ? text : "",
+                                    static_cast<size_t>(sqlite3_column_bytes(rows.statement, column)));
             bytes += value.empty() ? 1 : value.size();
         }
     return bytes;

@@ -102,8 +102,9 @@ TEST(Recordset, FieldNamesMatchInAnyCaseAndOrderRowAfterRow) {
         std::vector<std::string> seen;
         for (int row = 0; !rs.Eof(); rs.MoveNext(), ++row) {
             // The order of the names changes from row to row, and one name comes in two spellings.
-            const std::vector<std::string> names = row % 2 ? std::vector<std::string>{"OTHERMK", "partsno", "PartsNo"}
-                                                           : std::vector<std::string>{"PartsNo", "BearingNo", "partsno"};
+            const std::vector<std::string> names = row % 2
+                                                       ? std::vector<std::string>{"OTHERMK", "partsno", "PartsNo"}
+                                                       : std::vector<std::string>{"PartsNo", "BearingNo", "partsno"};
             std::string line;
             for (const std::string& name : names) {
                 const FieldValue value = row % 2 ? rs.Fields(name) : rs.Fields(name.c_str());
@@ -112,7 +113,8 @@ TEST(Recordset, FieldNamesMatchInAnyCaseAndOrderRowAfterRow) {
             seen.push_back(line);
             EXPECT_THROW(rs.Fields("Parts"), CatalogError);
         }
-        EXPECT_EQ(seen, (std::vector<std::string>{"ab-2|B2|ab-2|", "|AB-1|AB-1|", "xy-1|<Null>|xy-1|", " |ab-3|ab-3|"}));
+        EXPECT_EQ(seen,
+                  (std::vector<std::string>{"ab-2|B2|ab-2|", "|AB-1|AB-1|", "xy-1|<Null>|xy-1|", " |ab-3|ab-3|"}));
         EXPECT_THROW(rs.Fields(nullptr), CatalogError);
     }
 }
