@@ -1,10 +1,13 @@
-// The catalogue of the car information bench: the sample catalogue at a scale,
-// or, where the catalogue tool cannot write it, a comparable maker database
-// written here; and the car in it with the most specification rows.
+// The catalogue of the car information bench: the sample catalogue at a
+// scale, and the car in it with the most specification rows.
 #pragma once
 
 #include <filesystem>
 #include <string>
+
+namespace benchsupport {
+class SampleFolder;
+}
 
 namespace benchcarinfo {
 
@@ -16,7 +19,9 @@ struct BenchCar {
     std::string source; // where the catalogue came from, for the report
 };
 
-// Writes the catalogue into dataDir and picks the car. Throws std::runtime_error on failure.
-BenchCar makeInfoSample(const std::filesystem::path& dataDir, int scale, const std::filesystem::path& binDir);
+// Writes the sample catalogue into folder and picks the car. Throws
+// std::runtime_error when the sample cannot be written or has no
+// specification rows.
+BenchCar writeInfoSample(const benchsupport::SampleFolder& folder, int scale);
 
 } // namespace benchcarinfo

@@ -5,8 +5,11 @@
 // Prints the ratio of the command to its queries.
 //
 //     bench_carinfo_information [--scale N] [benchmark flags]
-#include "InfoSample.h"
-
+#include "bench/carinfo/InfoSample.h"
+#include "bench/support/BenchOptions.h"
+#include "bench/support/BenchReport.h"
+#include "bench/support/PeakMemory.h"
+#include "bench/support/SampleFolder.h"
 #include "carinfo/CarInfo.h"
 #include "carinfo/Module1.h"
 #include "carlookup/CarLookupForms.h"
@@ -28,8 +31,7 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <map>
-#include <random>
+#include <string>
 
 namespace {
 
@@ -101,15 +103,18 @@ forms::Form& partsListPage() {
 }
 
 void BM_QueriesAlone(benchmark::State& state) {
+    benchsupport::PeakMemory::reset();
     for (auto _ : state)
         if (queriesAlone() != benchCar.rows)
             state.SkipWithError("the queries read another number of rows");
     state.counters["rows"] = double(benchCar.rows);
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
 void BM_Information(benchmark::State& state) {
     forms::Form& page = partsListPage();
     auto& information = page.control<forms::CommandButton>("Command2");
+    benchsupport::PeakMemory::reset();
     for (auto _ : state) {
         QElapsedTimer clock;
         double seconds = 0;
@@ -131,50 +136,19 @@ void BM_Information(benchmark::State& state) {
     }
     state.counters["rows"] = double(benchCar.rows);
     state.counters["pages"] = double(carinfo::Module1::InfoPageCount);
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
     page.control<forms::CommandButton>("Command1").Click();
     settle();
 }
 
-// Prints the benchmarks as usual, then the ratio of the command to its queries.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const auto queries = m_times.find("QueriesAlone");
-        const auto command = m_times.find("Information");
-        if (queries != m_times.end() && command != m_times.end() && queries->second > 0)
-            GetOutputStream() << "ratio Information to QueriesAlone: " << command->second / queries->second
-                              << " (goal: at most 1.5)\n";
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    int scale = 500;
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--scale" && i + 1 < argc)
-            scale = std::atoi(argv[++i]);
-        else if (arg.rfind("--scale=", 0) == 0)
-            scale = std::atoi(arg.c_str() + 8);
-        else
-            rest.push_back(argv[i]);
-    }
-    int restCount = int(rest.size());
+    benchsupport::BenchOptions options(argc, argv);
+    const int scale = options.number("--scale", 500);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(restCount, rest.data());
-    benchmark::Initialize(&restCount, rest.data());
+    QApplication application(options.count(), options.arguments());
+    benchmark::Initialize(&options.count(), options.arguments());
 
     // A message box would wait for a user who is not there: note it and close it.
     QTimer watchdog;
@@ -187,13 +161,11 @@ int main(int argc, char* argv[]) {
     });
     watchdog.start(50);
 
-    // The catalogue lives in a drive folder of its own for this run.
-    std::random_device random;
-    const auto driveC = std::filesystem::temp_directory_path() / ("vexorin-bench-" + std::to_string(random()));
-    setenv("VEXORIN_DRIVE_C", driveC.string().c_str(), 1);
     int status = 0;
     try {
-        benchCar = benchcarinfo::makeInfoSample(driveC / "Vexorin" / "DATA", scale, VEXORIN_BIN_DIR);
+        // The catalogue lives in a drive folder of its own for this run.
+        benchsupport::SampleFolder folder;
+        benchCar = benchcarinfo::writeInfoSample(folder, scale);
         std::cout << benchCar.source << "\ncar " << benchCar.maker << " " << benchCar.carNo << " class "
                   << benchCar.carClass << ": " << benchCar.rows << " specification rows\n";
         carlookup::registerCarLookupForms();
@@ -203,7 +175,9 @@ int main(int argc, char* argv[]) {
             ->Unit(benchmark::kMillisecond)
             ->Iterations(30)
             ->UseManualTime();
-        RatioReporter reporter;
+        // The command's benchmark sets its own elapsed time (to page 1 shown), so
+        // its processor time, which includes closing the pages, has no ratio.
+        benchsupport::BenchReport reporter({{"Information", {"QueriesAlone"}, "goal: at most 1.5", false}});
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
         // The windows go before the application does.
@@ -214,7 +188,5 @@ int main(int argc, char* argv[]) {
         std::cerr << "bench_carinfo_information: " << error.what() << "\n";
         status = 1;
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(driveC, ignored);
     return status;
 }

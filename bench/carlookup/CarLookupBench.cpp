@@ -6,6 +6,10 @@
 // pair and the peak memory of each benchmark.
 //
 //     bench_carlookup [--scale N] [--maker NAME] [benchmark flags]
+#include "bench/support/BenchOptions.h"
+#include "bench/support/BenchReport.h"
+#include "bench/support/PeakMemory.h"
+#include "bench/support/SampleFolder.h"
 #include "carlookup/CarLookupForms.h"
 #include "carlookup/PartsSearch.h"
 #include "carlookup/Ptn2.h"
@@ -24,11 +28,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <map>
-#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -44,21 +47,6 @@ struct Setting {
     long items = 0; // list items they give
 };
 Setting setting;
-
-// Resident set peak of the process in MiB; resetPeak() starts a new peak at
-// the current size, so each benchmark reports its own.
-double peakMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0.0;
-}
-
-void resetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -141,17 +129,17 @@ std::vector<forms::Form*> pages() {
 
 // A form operation's catalogue calls alone, which read rows rows each time.
 void BM_Alone(benchmark::State& state, long (*queries)(), long rows) {
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state)
         if (queries() != rows)
             state.SkipWithError("the queries read another number of rows");
     state.counters["rows"] = double(rows);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
 void BM_ChooseMaker(benchmark::State& state) {
     auto& models = carSelect().control<forms::ComboBox>("Combo2");
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state) {
         state.PauseTiming();
         chooseAnotherMaker();
@@ -167,13 +155,13 @@ void BM_ChooseMaker(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["rows"] = double(setting.models);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
 void BM_Search(benchmark::State& state) {
     carSelect().control<forms::ComboBox>("Combo2").setListIndex(setting.fleetIndex);
     settle();
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state) {
         carSelect().control<forms::CommandButton>("Command2").Click();
         // The pages' first paint: they are usable from here.
@@ -193,49 +181,13 @@ void BM_Search(benchmark::State& state) {
     }
     state.counters["lines"] = double(setting.lines);
     state.counters["items"] = double(setting.items);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
-// Prints the benchmarks as usual, then the ratio of each form operation to its queries.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const auto& [form, alone] :
-             {std::pair{"ChooseMaker", "ModelsAlone"}, std::pair{"Search", "SearchAlone"}}) {
-            const auto formTime = m_times.find(form);
-            const auto aloneTime = m_times.find(alone);
-            if (formTime != m_times.end() && aloneTime != m_times.end() && aloneTime->second.real > 0 &&
-                aloneTime->second.cpu > 0)
-                GetOutputStream() << "ratio " << form << " to " << alone << ": "
-                                  << formTime->second.real / aloneTime->second.real << " (CPU time "
-                                  << formTime->second.cpu / aloneTime->second.cpu << ")\n";
-        }
-    }
-
-private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> m_times;
-};
-
-// Makes the sample catalogue, shows Car Select with the fleet car chosen and
-// counts what the benchmarks are to see.
-void prepare(const std::filesystem::path& dataDir, int scale) {
-    std::filesystem::create_directories(dataDir);
-    const std::string command = "\"" + std::string(VEXORIN_BIN_DIR) + "/vexorin-catalog\" sample \"" +
-                                dataDir.string() + "\" --scale " + std::to_string(scale) + " >/dev/null";
-    if (std::system(command.c_str()) != 0)
-        throw std::runtime_error("vexorin-catalog sample failed: " + command);
-
+// Makes the sample catalogue in folder, shows Car Select with the fleet car
+// chosen and counts what the benchmarks are to see.
+void prepare(const benchsupport::SampleFolder& folder, int scale) {
+    folder.writeSample(scale);
     carlookup::registerCarLookupForms();
     carlookup::Ptn2& form = carSelect();
     form.Load();
@@ -272,41 +224,28 @@ void prepare(const std::filesystem::path& dataDir, int scale) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    int scale = 500;
-    setting.maker = "TOYOTA";
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--scale" && i + 1 < argc)
-            scale = std::atoi(argv[++i]);
-        else if (arg == "--maker" && i + 1 < argc)
-            setting.maker = QString::fromStdString(argv[++i]);
-        else
-            rest.push_back(argv[i]);
-    }
-    int restCount = int(rest.size());
+    benchsupport::BenchOptions options(argc, argv);
+    const int scale = options.number("--scale", 500);
+    setting.maker = QString::fromStdString(options.text("--maker", "TOYOTA"));
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(restCount, rest.data());
-    benchmark::Initialize(&restCount, rest.data());
+    QApplication application(options.count(), options.arguments());
+    benchmark::Initialize(&options.count(), options.arguments());
 
-    // The catalogue lives in a drive folder of its own for this run.
-    std::random_device random;
-    const auto driveC = std::filesystem::temp_directory_path() / ("vexorin-bench-" + std::to_string(random()));
-    setenv("VEXORIN_DRIVE_C", driveC.string().c_str(), 1);
-    // A message box would wait for a user for ever: report it and stop.
-    QTimer watchdog;
-    watchdog.callOnTimeout([&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            std::cerr << "bench_carlookup: the program showed \"" << box->text().toStdString() << "\"\n";
-            std::error_code ignored;
-            std::filesystem::remove_all(driveC, ignored);
-            std::_Exit(1);
-        }
-    });
-    watchdog.start(200);
     int status = 0;
     try {
-        prepare(driveC / "Vexorin" / "DATA", scale);
+        // The catalogue lives in a drive folder of its own for this run.
+        benchsupport::SampleFolder folder;
+        // A message box would wait for a user for ever: report it and stop.
+        QTimer watchdog;
+        watchdog.callOnTimeout([&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                std::cerr << "bench_carlookup: the program showed \"" << box->text().toStdString() << "\"\n";
+                folder.remove();
+                std::_Exit(1);
+            }
+        });
+        watchdog.start(200);
+        prepare(folder, scale);
         benchmark::RegisterBenchmark("ModelsAlone", BM_Alone, modelsAlone, setting.models)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(30);
@@ -315,7 +254,7 @@ int main(int argc, char* argv[]) {
             ->Unit(benchmark::kMillisecond)
             ->Iterations(10);
         benchmark::RegisterBenchmark("Search", BM_Search)->Unit(benchmark::kMillisecond)->Iterations(10);
-        RatioReporter reporter;
+        benchsupport::BenchReport reporter({{"ChooseMaker", {"ModelsAlone"}}, {"Search", {"SearchAlone"}}});
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
         // The windows go while the application still exists.
@@ -325,7 +264,5 @@ int main(int argc, char* argv[]) {
         std::cerr << "bench_carlookup: " << error.what() << "\n";
         status = 1;
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(driveC, ignored);
     return status;
 }

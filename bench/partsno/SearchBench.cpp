@@ -5,8 +5,10 @@
 // peak memory of each benchmark.
 //
 //     bench_partsno_search [--scale N] [benchmark flags]
-#include "PartsSample.h"
-
+#include "bench/support/BenchOptions.h"
+#include "bench/support/BenchReport.h"
+#include "bench/support/PeakMemory.h"
+#include "bench/support/SampleFolder.h"
 #include "catalog/DBEngine.h"
 #include "forms/CommandButton.h"
 #include "forms/Forms.h"
@@ -23,11 +25,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <map>
-#include <random>
-#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -36,21 +36,6 @@ struct Case {
     QString typed;
     long rows = 0;
 };
-
-// Resident set peak of the process in MiB; resetPeak() starts a new peak at
-// the current size, so each benchmark reports its own.
-double peakMiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0.0;
-}
-
-void resetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 long queryAlone(const std::string& statement) {
     catalog::Database db = catalog::DBEngine::Workspaces(0).OpenDatabase(partsno::Ptn1::PartsNoDatabase);
@@ -112,14 +97,14 @@ void settle() {
 
 void BM_QueryAlone(benchmark::State& state, const Case& c) {
     const std::string statement = partsno::Ptn1::searchStatement(c.typed, c.typed.isEmpty());
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state)
         if (queryAlone(statement) != c.rows) {
             state.SkipWithError("the query read another number of rows");
             break;
         }
     state.counters["rows"] = double(c.rows);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
 // The floor of any listing of that many lines: the lines alone, made as
@@ -128,7 +113,7 @@ void BM_QueryAlone(benchmark::State& state, const Case& c) {
 // much of the search's cost beyond the query.
 void BM_LinesAlone(benchmark::State& state, const Case& c) {
     const std::string typical(43, '0'); // the length of a line with a one-character mark
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state) {
         std::vector<QString> lines;
         for (long row = 0; row < c.rows; ++row)
@@ -139,13 +124,13 @@ void BM_LinesAlone(benchmark::State& state, const Case& c) {
         state.ResumeTiming();
     }
     state.counters["rows"] = double(c.rows);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
 
 void BM_Search(benchmark::State& state, const Case& c) {
     auto& ptn1 = forms::Forms::Default("Ptn1");
     settle();
-    resetPeak();
+    benchsupport::PeakMemory::reset();
     for (auto _ : state) {
         ptn1.control<forms::TextBox>("Text1").setText(c.typed);
         ptn1.control<forms::CommandButton>("Command2").Click();
@@ -165,75 +150,24 @@ void BM_Search(benchmark::State& state, const Case& c) {
         state.ResumeTiming();
     }
     state.counters["rows"] = double(c.rows);
-    state.counters["peak_MiB"] = peakMiB();
+    state.counters["peak_MiB"] = benchsupport::PeakMemory::MiB();
 }
-
-// Prints the benchmarks as usual, then the ratio of each search to its query,
-// in elapsed time and in processor time (which a busy machine disturbs less).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const char* name : {"prefix", "all"}) {
-            const auto query = m_times.find(std::string("QueryAlone/") + name);
-            const auto search = m_times.find(std::string("Search/") + name);
-            if (query == m_times.end() || search == m_times.end() || query->second.real <= 0 || query->second.cpu <= 0)
-                continue;
-            GetOutputStream() << "ratio Search/" << name << " to QueryAlone/" << name << ": "
-                              << search->second.real / query->second.real << " elapsed, "
-                              << search->second.cpu / query->second.cpu << " processor\n";
-            const auto lines = m_times.find(std::string("LinesAlone/") + name);
-            if (lines != m_times.end())
-                GetOutputStream() << "ratio Search/" << name << " to QueryAlone/" << name << " + LinesAlone/" << name
-                                  << ": " << search->second.real / (query->second.real + lines->second.real)
-                                  << " elapsed, " << search->second.cpu / (query->second.cpu + lines->second.cpu)
-                                  << " processor\n";
-        }
-    }
-
-private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
-    };
-    std::map<std::string, Times> m_times;
-};
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    int scale = 500;
-    std::vector<char*> rest{argv[0]};
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--scale" && i + 1 < argc)
-            scale = std::atoi(argv[++i]);
-        else if (arg.rfind("--scale=", 0) == 0)
-            scale = std::atoi(arg.c_str() + 8);
-        else
-            rest.push_back(argv[i]);
-    }
-    int restCount = int(rest.size());
+    benchsupport::BenchOptions options(argc, argv);
+    const int scale = options.number("--scale", 500);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     previousHandler = qInstallMessageHandler(quietOffscreenNotes);
-    QApplication application(restCount, rest.data());
-    benchmark::Initialize(&restCount, rest.data());
+    QApplication application(options.count(), options.arguments());
+    benchmark::Initialize(&options.count(), options.arguments());
 
-    // The catalogue lives in a drive folder of its own for this run.
-    std::random_device random;
-    const auto driveC = std::filesystem::temp_directory_path() / ("vexorin-bench-" + std::to_string(random()));
-    setenv("VEXORIN_DRIVE_C", driveC.string().c_str(), 1);
     int status = 0;
     try {
-        benchpartsno::makePartsSample(driveC / "Vexorin" / "DATA", scale, VEXORIN_BIN_DIR);
+        // The catalogue lives in a drive folder of its own for this run.
+        benchsupport::SampleFolder folder;
+        folder.writeSample(scale);
         partsno::registerPartsNoForms();
 
         const QString prefix = prefixOfAboutHundredRows();
@@ -253,9 +187,16 @@ int main(int argc, char* argv[]) {
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(iterations);
         }
+        // Each search beside its query, and beside its query and the storing of
+        // its lines together.
+        std::vector<benchsupport::BenchReport::Ratio> ratios;
+        for (const Case& c : cases) {
+            ratios.push_back({"Search/" + c.name, {"QueryAlone/" + c.name}});
+            ratios.push_back({"Search/" + c.name, {"QueryAlone/" + c.name, "LinesAlone/" + c.name}});
+        }
+        benchsupport::BenchReport reporter(ratios);
         // The benchmarks run inside the forms runtime, as the program does, with
         // Ptn1 as the start-up form.
-        RatioReporter reporter;
         QTimer::singleShot(0, [&reporter] {
             benchmark::RunSpecifiedBenchmarks(&reporter);
             forms::Runtime::End();
@@ -266,7 +207,5 @@ int main(int argc, char* argv[]) {
         std::cerr << "bench_partsno_search: " << error.what() << "\n";
         status = 1;
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(driveC, ignored);
     return status;
 }
