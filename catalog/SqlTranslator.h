@@ -21,7 +21,7 @@ struct SqlQuery {
     // The rows.
     std::string select;
     // Their number, for a query of a whole table, whose rows are stepped as
-    // the caller moves (counting a table costs SQLite no reading of its rows).
+    // the caller moves (SQLite counts a table from its pages, without decoding rows).
     // Empty for any other query: its rows are all read when it opens, and
     // their number is known from that.
     std::string count;
