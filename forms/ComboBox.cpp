@@ -1,61 +1,78 @@
 #include "forms/ComboBox.h"
 
 #include "forms/Dispatcher.h"
+#include "forms/ListModel.h"
 
 #include <QComboBox>
+#include <QListView>
 
 namespace forms {
 
 ComboBox::ComboBox(QWidget* parent, const QString& name, const TwipsRect& rect)
-    : Control(new QComboBox(parent), name, rect) {
-    QComboBox* box = combo();
-    box->setEditable(false);
-    box->setFocusPolicy(Qt::StrongFocus);
+    : Control(new QComboBox(parent), name, rect), m_model(nullptr) {
+    QComboBox* list = box();
+    list->setEditable(false);
+    list->setFocusPolicy(Qt::StrongFocus);
+    m_model = new ListModel(list);
+    // The model Qt makes for a drop-down list goes: it holds an item object per entry.
+    list->setModel(m_model);
+    m_model->watch(list);
+    // Every entry has the height of the first: opening a list of a thousand models measures one.
+    if (auto* entries = qobject_cast<QListView*>(list->view()))
+        entries->setUniformItemSizes(true);
+    // QComboBox selects the first entry of a list that was empty; a drop-down list starts with nothing selected.
+    QObject::connect(m_model, &QAbstractItemModel::rowsInserted, list, [list](const QModelIndex&, int first, int last) {
+        if (first == 0 && last + 1 == list->count())
+            list->setCurrentIndex(-1);
+    });
     // activated comes for every choice of the user: a pick from the list, arrow keys, the wheel.
-    QObject::connect(box, &QComboBox::activated, box, [this](int) { runClick(); });
+    QObject::connect(list, &QComboBox::activated, list, [this](int) { runClick(); });
 }
 
 ComboBox::~ComboBox() = default;
 
 void ComboBox::AddItem(const QString& item) {
-    QComboBox* box = combo();
-    const int selected = box->currentIndex();
-    box->addItem(item);
-    // QComboBox selects the first item added; a drop-down list starts with nothing selected.
-    if (selected < 0)
-        box->setCurrentIndex(-1);
+    m_model->append(item);
 }
 
 void ComboBox::Clear() {
-    combo()->clear();
+    m_model->clear();
 }
 
 int ComboBox::ListCount() const {
-    return combo()->count();
+    return m_model->size();
 }
 
 QString ComboBox::List(int index) const {
-    if (index < 0 || index >= combo()->count())
+    if (index < 0 || index >= m_model->size())
         throw FormError("drop-down list " + Name().toStdString() + " has no item " + std::to_string(index));
-    return combo()->itemText(index);
+    return m_model->line(index);
 }
 
 int ComboBox::ListIndex() const {
-    return combo()->currentIndex();
+    return box()->currentIndex();
 }
 
 void ComboBox::setListIndex(int index) {
-    if (index < -1 || index >= combo()->count())
+    if (index < -1 || index >= m_model->size())
         throw FormError("drop-down list " + Name().toStdString() + " has no item " + std::to_string(index));
-    combo()->setCurrentIndex(index);
+    m_model->flush();
+    box()->setCurrentIndex(index);
     runClick();
 }
 
 QString ComboBox::Text() const {
-    return combo()->currentIndex() < 0 ? QString() : combo()->currentText();
+    const int index = box()->currentIndex();
+    return index < 0 ? QString() : m_model->line(index);
 }
 
 QComboBox* ComboBox::combo() const {
+    // Whoever looks at the widget sees every item added so far.
+    m_model->flush();
+    return box();
+}
+
+QComboBox* ComboBox::box() const {
     return static_cast<QComboBox*>(widget());
 }
 

@@ -1,6 +1,8 @@
 #include "forms/ListModel.h"
 
+#include <QEvent>
 #include <QMetaObject>
+#include <QWidget>
 
 namespace forms {
 
@@ -8,11 +10,20 @@ ListModel::ListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 void ListModel::append(const QString& line) {
     m_lines.push_back(line);
-    if (!m_flushPosted) {
-        m_flushPosted = true;
-        // The view hears of the new lines once the running handler lets the event loop run.
-        QMetaObject::invokeMethod(this, &ListModel::flush, Qt::QueuedConnection);
-    }
+    postFlush();
+}
+
+void ListModel::append(QString&& line) {
+    m_lines.push_back(std::move(line));
+    postFlush();
+}
+
+void ListModel::postFlush() {
+    if (m_flushPosted)
+        return;
+    m_flushPosted = true;
+    // The view hears of the new lines once the running handler lets the event loop run.
+    QMetaObject::invokeMethod(this, &ListModel::flush, Qt::QueuedConnection);
 }
 
 void ListModel::clear() {
@@ -30,6 +41,27 @@ void ListModel::flush() {
     beginInsertRows(QModelIndex(), m_shown, total - 1);
     m_shown = total;
     endInsertRows();
+}
+
+void ListModel::watch(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+bool ListModel::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        // The user acts on what is listed: every line added so far (End goes to the last one).
+        if (size() > m_shown)
+            flush();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 int ListModel::rowCount(const QModelIndex& parent) const {

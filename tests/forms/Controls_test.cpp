@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,9 @@ protected:
         List1->setFont("Courier New", 8.25);
         Combo1 = addControl<forms::ComboBox>("Combo1", forms::TwipsRect{120, 1560, 2000, 315});
         Combo1->onClick = [this] { clicks << "Combo1 " + QString::number(Combo1->ListIndex()); };
+        // Filled while the form loads, as the maker list of Car Select is.
+        for (const char* maker : {"TOYOTA", "NISSAN", "HONDA"})
+            Combo1->AddItem(maker);
         Frame1 = addControl<forms::Frame>("Frame1", forms::TwipsRect{2200, 1500, 1500, 1000});
         Frame1->setCaption("Application");
         for (int i = 0; i < 3; ++i) {
@@ -151,8 +155,8 @@ TEST_F(ControlsTest, ADropDownListStartsWithNothingSelectedAndEveryChoiceRunsCli
     formstest::runForms("Sampler", [](GuiDriver& gui) {
         Sampler& form = sampler();
         forms::ComboBox& combo = *form.Combo1;
-        for (const char* maker : {"TOYOTA", "NISSAN", "HONDA"})
-            combo.AddItem(maker);
+        gui.pause(); // the user comes once the program waits for input, as after every handler
+        EXPECT_EQ(combo.ListCount(), 3);
         EXPECT_EQ(combo.ListIndex(), -1);
         EXPECT_EQ(combo.Text(), "");
         EXPECT_TRUE(form.clicks.isEmpty());
@@ -172,6 +176,26 @@ TEST_F(ControlsTest, ADropDownListStartsWithNothingSelectedAndEveryChoiceRunsCli
         EXPECT_EQ(combo.Text(), "");
         EXPECT_EQ(combo.ListCount(), 0);
         EXPECT_THROW(combo.setListIndex(0), forms::FormError);
+
+        // Listed anew, as choosing a maker lists its models: nothing is selected until the user chooses,
+        // and items just added are there for the program and the keys at once.
+        form.clicks.clear();
+        for (const char* model : {"CAMRY", "COROLLA", "CROWN"})
+            combo.AddItem(model);
+        EXPECT_EQ(combo.ListIndex(), -1);
+        EXPECT_EQ(combo.List(2), "CROWN");
+        combo.setListIndex(2);
+        EXPECT_EQ(combo.Text(), "CROWN");
+        gui.pressOn(combo.combo(), Qt::Key_Up);
+        EXPECT_EQ(combo.Text(), "COROLLA");
+        for (int i = 0; i < 1000; ++i)
+            combo.AddItem("MODEL " + QString::number(i));
+        // A key that comes before the program has returned to the event loop reaches the last item added too.
+        QTest::keyClick(gui.widget(form, "Combo1"), Qt::Key_End);
+        EXPECT_EQ(combo.ListIndex(), 1002);
+        EXPECT_EQ(combo.Text(), "MODEL 999");
+        EXPECT_EQ(form.clicks, (QStringList{"Combo1 2", "Combo1 1", "Combo1 1002"}));
+        EXPECT_EQ(combo.combo()->count(), 1003);
     });
 }
 
