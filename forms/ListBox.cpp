@@ -17,12 +17,19 @@ ListBox::ListBox(QWidget* parent, const QString& name, const TwipsRect& rect)
     list->setTextElideMode(Qt::ElideNone);
     list->setWordWrap(false);
     list->setModel(m_model);
+    // Keys come to the view, clicks and the wheel to its viewport.
+    m_model->watch(list);
+    m_model->watch(list->viewport());
 }
 
 ListBox::~ListBox() = default;
 
 void ListBox::AddItem(const QString& item) {
     m_model->append(item);
+}
+
+void ListBox::AddItem(QString&& item) {
+    m_model->append(std::move(item));
 }
 
 int ListBox::ListCount() const {
