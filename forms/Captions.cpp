@@ -3,6 +3,9 @@
 namespace forms {
 
 QString shownCaption(const QString& caption) {
+    // Most captions have no "&": they are shown as they are, without a copy.
+    if (!caption.contains(u'&'))
+        return caption;
     QString shown;
     shown.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {

@@ -13,7 +13,10 @@ Control::Control(QWidget* widget, const QString& name, const TwipsRect& rect)
     : m_widget(widget), m_name(name), m_rect(rect) {
     m_widget->setObjectName(name);
     applyGeometry();
-    m_widget->show();
+    // A control made while its window is hidden (as Load makes them) shows with the window, polished once then;
+    // only one added to a window on screen needs showing now.
+    if (QWidget* parent = m_widget->parentWidget(); parent && parent->isVisible())
+        m_widget->show();
 }
 
 Control::~Control() = default;

@@ -1,8 +1,12 @@
 #include "forms/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
+
+#include <map>
+#include <utility>
 
 namespace forms {
 
@@ -12,9 +16,7 @@ bool named(const QString& family, const char* name) {
     return family.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-} // namespace
-
-QFont designFont(const QString& family, double points) {
+QFont resolveDesignFont(const QString& family, double points) {
     QFont font;
     if (named(family, "Courier New")) {
         // Lines of fixed-width fields only line up in a fixed-pitch font.
@@ -37,6 +39,39 @@ QFont designFont(const QString& family, double points) {
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPointSizeF(points);
+    return font;
+}
+
+// The fonts made so far, by design family and size: a page sets the same few fonts on many controls, and
+// the fixed-pitch check of "Courier New" asks the font database each time.
+std::map<std::pair<QString, double>, QFont>& madeFonts() {
+    static std::map<std::pair<QString, double>, QFont> fonts;
+    return fonts;
+}
+
+bool forgetRegistered = false;
+
+// The fonts belong to the application's font database: they go with the application.
+void forgetMadeFonts() {
+    madeFonts().clear();
+    forgetRegistered = false;
+}
+
+} // namespace
+
+QFont designFont(const QString& family, double points) {
+    auto& fonts = madeFonts();
+    const auto key = std::make_pair(family, points);
+    if (auto found = fonts.find(key); found != fonts.end())
+        return found->second;
+    const QFont font = resolveDesignFont(family, points);
+    if (!QCoreApplication::instance())
+        return font;
+    if (!forgetRegistered) {
+        qAddPostRoutine(forgetMadeFonts);
+        forgetRegistered = true;
+    }
+    fonts.emplace(key, font);
     return font;
 }
 

@@ -2,7 +2,10 @@
 
 #include "forms/Captions.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
+
+#include <cmath>
 
 namespace forms {
 
@@ -24,7 +27,7 @@ void Label::setCaption(const QString& caption) {
     label()->setText(shownCaption(caption));
     setAccessibleCaption(caption);
     if (m_autoSize)
-        setWidth(toTwips(label()->sizeHint().width()));
+        fitWidth();
 }
 
 void Label::setRightAligned(bool on) {
@@ -34,7 +37,15 @@ void Label::setRightAligned(bool on) {
 void Label::setAutoSize(bool on) {
     m_autoSize = on;
     if (on)
-        setWidth(toTwips(label()->sizeHint().width()));
+        fitWidth();
+}
+
+void Label::fitWidth() {
+    // One measure of the line: QLabel's size hint would lay the text out three times and polish the label.
+    QLabel* text = label();
+    const QMargins margins = text->contentsMargins();
+    const qreal advance = QFontMetricsF(text->font()).horizontalAdvance(text->text());
+    setWidth(toTwips(static_cast<int>(std::ceil(advance)) + margins.left() + margins.right() + 2 * text->margin()));
 }
 
 QLabel* Label::label() const {

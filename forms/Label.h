@@ -21,6 +21,8 @@ public:
 
 private:
     QLabel* label() const;
+    // AutoSize: the width of the caption's one line in the label's font.
+    void fitWidth();
     QString m_caption;
     bool m_autoSize = false;
 };

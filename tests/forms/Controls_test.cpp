@@ -116,6 +116,23 @@ TEST_F(ControlsTest, NamesCaptionsAndGeometryAreThoseOfTheDesign) {
     });
 }
 
+TEST_F(ControlsTest, AnAutoSizeLabelIsAsWideAsItsCaptionWhateverItSays) {
+    formstest::runForms("Sampler", [](GuiDriver& gui) {
+        forms::Label& label = *sampler().Label1;
+        auto* text = qobject_cast<QLabel*>(gui.widget(sampler(), "Label1"));
+        ASSERT_NE(text, nullptr);
+        label.setFont("MS Serif", 8.25);
+        label.setAutoSize(true);
+        for (const char* caption : {"AE100-G", "CarCode && Type: AE100-GEMDKW (a long caption)", "X"}) {
+            SCOPED_TRACE(caption);
+            label.setCaption(caption);
+            // As wide as Qt would make the label for its text, give or take the rounding of a pixel.
+            EXPECT_NEAR(text->width(), text->sizeHint().width(), 1);
+            EXPECT_EQ(label.Width(), forms::toTwips(text->width()));
+        }
+    });
+}
+
 TEST_F(ControlsTest, CourierNewIsAlwaysFixedPitchAndTheOtherDesignFontsFallBack) {
     for (const char* family : {"Courier New", "courier new"})
         EXPECT_TRUE(QFontInfo(forms::designFont(family, 8.25)).fixedPitch()) << family;
