@@ -86,6 +86,7 @@ void Control::SetFocus() {
 
 void Control::setFont(const QString& family, double points) {
     m_widget->setFont(designFont(family, points));
+    placeContents();
 }
 
 void Control::setAccessibleCaption(const QString& caption) {
@@ -95,6 +96,7 @@ void Control::setAccessibleCaption(const QString& caption) {
 void Control::applyGeometry() {
     m_widget->setGeometry(toPixels(m_rect.left), toPixels(m_rect.top), toPixels(m_rect.width),
                           toPixels(m_rect.height));
+    placeContents();
 }
 
 } // namespace forms

@@ -39,9 +39,14 @@ public:
     void setFont(const QString& family, double points);
 
     QWidget* widget() const { return m_widget; }
+    // The widget that holds the controls placed inside this one (Form::addControlIn); the control's own by default.
+    virtual QWidget* containerWidget() const { return m_widget; }
 
 protected:
     Control(QWidget* widget, const QString& name, const TwipsRect& rect);
+
+    // Called once the control's size or font has changed, for a control that lays out what it holds.
+    virtual void placeContents() {}
 
     // The widget's text for screen readers and tests: the caption without its access-key marks.
     void setAccessibleCaption(const QString& caption);

@@ -284,7 +284,7 @@ void Form::adopt(std::unique_ptr<Control> control) {
 QWidget* Form::parentFor(Control* container) const {
     if (!IsLoaded())
         throw FormError("form " + m_name.toStdString() + " is not loaded: its controls are created by Load");
-    return container ? container->widget() : m_state->window.get();
+    return container ? container->containerWidget() : m_state->window.get();
 }
 
 void Form::applyWindowFlags() {

@@ -99,8 +99,22 @@ TEST_F(ControlsTest, NamesCaptionsAndGeometryAreThoseOfTheDesign) {
         EXPECT_EQ(form.Label1->Caption(), "Parts && Bearings");
 
         ASSERT_NE(gui.widget(form, "Option1(2)"), nullptr);
-        EXPECT_EQ(gui.widget(form, "Option1(2)")->parentWidget(), gui.widget(form, "Frame1"));
-        EXPECT_EQ(qobject_cast<QGroupBox*>(gui.widget(form, "Frame1"))->title(), "Application");
+        auto* frame = qobject_cast<QGroupBox*>(gui.widget(form, "Frame1"));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->title(), "Application");
+        // The options inside the frame sit below its caption and its top line, apart as the design has them.
+        QPoint option[3];
+        for (int i = 0; i < 3; ++i) {
+            QWidget* button = gui.widget(form, "Option1(" + QString::number(i) + ")");
+            ASSERT_NE(button, nullptr);
+            EXPECT_TRUE(frame->isAncestorOf(button));
+            option[i] = button->mapTo(frame, QPoint(0, 0));
+        }
+        EXPECT_GE(option[0].y(), frame->contentsRect().top());
+        EXPECT_EQ(option[0].x(), 6);
+        EXPECT_EQ(option[1].y() - option[0].y(), 16);
+        EXPECT_EQ(option[2].y() - option[1].y(), 16);
+        EXPECT_EQ(form.Option1[0]->Top(), 200);
 
         form.List1->setTop(1200);
         form.List1->setHeight(5960);
