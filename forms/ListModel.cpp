@@ -8,19 +8,7 @@ namespace forms {
 
 ListModel::ListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void ListModel::append(const QString& line) {
-    m_lines.push_back(line);
-    postFlush();
-}
-
-void ListModel::append(QString&& line) {
-    m_lines.push_back(std::move(line));
-    postFlush();
-}
-
 void ListModel::postFlush() {
-    if (m_flushPosted)
-        return;
     m_flushPosted = true;
     // The view hears of the new lines once the running handler lets the event loop run.
     QMetaObject::invokeMethod(this, &ListModel::flush, Qt::QueuedConnection);

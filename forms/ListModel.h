@@ -14,6 +14,7 @@
 #include <QAbstractListModel>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -23,8 +24,17 @@ class ListModel : public QAbstractListModel {
 public:
     explicit ListModel(QObject* parent);
 
-    void append(const QString& line);
-    void append(QString&& line);
+    // Inline: a list box takes a million lines through here.
+    void append(const QString& line) {
+        m_lines.push_back(line);
+        if (!m_flushPosted)
+            postFlush();
+    }
+    void append(QString&& line) {
+        m_lines.push_back(std::move(line));
+        if (!m_flushPosted)
+            postFlush();
+    }
     void clear();
     int size() const { return static_cast<int>(m_lines.size()); }
     const QString& line(int index) const { return m_lines[static_cast<std::size_t>(index)]; }
